@@ -1,0 +1,59 @@
+#pragma once
+
+#include "controlset.h"
+#include "form.h"
+#include "gamestate.h"
+
+#include <QString>
+
+class RandomSource;
+
+// The game's window and its rules. Apart from the three variables below, everything the game knows is
+// held in captions, which the handlers write and read back: the die's value in Num, the fixed rolls in
+// ctop and ytop, the scores in cscore and yscore. Handlers are named after their control and event and
+// are public so that tests can drive them the way the event loop does.
+class Form1 : public Form {
+    Q_OBJECT
+
+public:
+    // random supplies every random number the game draws; it must outlive the window.
+    explicit Form1(RandomSource& random, QWidget* parent = nullptr);
+
+    // The button, and the die when the computer's roll stops: moves the game on by one step.
+    void Command1_Click();
+    // The die timer: throws a new face, and stops the computer's die at the opening or by chance.
+    void Timer1_Timer();
+    // The marquee timer: scrolls the title one character to the left.
+    void Timer2_Timer();
+
+    GameState state() const { return gameState; }
+    int marqueePosition() const { return marqueePos; }
+    QString marquee() const { return marqueeText; }
+    const ControlSet& controls() const { return m_controls; }
+
+protected:
+    void Form_Load() override;
+
+private:
+    void showFace(int value);
+
+    RandomSource& m_random;
+    ControlSet m_controls;
+
+    // The controls the rules act on, by their layout names.
+    CommandButton& Command1;
+    Timer& Timer1;
+    Timer& Timer2;
+    Label& Num;
+    Label& ctop;
+    Label& ytop;
+    Label& cscore;
+    Label& yscore;
+    Label& winlose;
+    const ControlArray<Shape>& Pip;
+
+    QString marqueeText;
+    // 1-based start of the title in the tripled marquee text; 0 until the first marquee tick.
+    int marqueePos = 0;
+    GameState gameState = GameState::OpeningRoll;
+};

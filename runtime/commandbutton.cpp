@@ -1,0 +1,54 @@
+#include "commandbutton.h"
+
+#include <QKeyEvent>
+
+CommandButton::CommandButton(QWidget* parent)
+    : QPushButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (isVisible()) {
+            emit activated();
+        }
+    });
+}
+
+void CommandButton::setVisible(bool visible)
+{
+    QPushButton::setVisible(visible);
+    QWidget* top = window();
+    if (!visible) {
+        if (top->focusWidget() == this) {
+            clearFocus();
+        }
+    } else if (top != this && top->focusWidget() == nullptr) {
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!isVisible()) {
+        event->ignore();
+        return;
+    }
+    // Space is handled by QAbstractButton (press, then click on release). Enter clicks at once, as on a
+    // dialog's default button; a held key's auto-repeat must not click again and again.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void CommandButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!isVisible()) {
+        event->ignore();
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}

@@ -1,0 +1,60 @@
+#include "errorreport.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QThread>
+
+namespace ErrorReport {
+namespace {
+
+bool g_halted = false;
+
+// Platforms with nobody looking at them: a modal box there would only hang the program.
+bool hasInteractiveScreen()
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        return false;
+    }
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+} // namespace
+
+void report(const QString& message)
+{
+    if (g_halted) {
+        return;
+    }
+    g_halted = true;
+
+    const QString appName = QCoreApplication::applicationName();
+    std::fprintf(stderr, "%s: run-time error: %s\n", qPrintable(appName), qPrintable(message));
+    std::fflush(stderr);
+
+    if (hasInteractiveScreen()) {
+        QMessageBox::critical(
+            nullptr, appName,
+            QCoreApplication::translate("ErrorReport", "The game stopped because of an internal error:\n\n%1")
+                .arg(message));
+    }
+
+    // Unwind through the event loop so that the window and the application close normally; with no
+    // loop to return to there is nothing left to unwind.
+    if (QCoreApplication::instance() != nullptr && QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(kRuntimeErrorStatus);
+    } else {
+        std::exit(kRuntimeErrorStatus);
+    }
+}
+
+bool handlersHalted()
+{
+    return g_halted;
+}
+
+} // namespace ErrorReport

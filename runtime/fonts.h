@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// Fonts by the face names a layout uses. Faces that a Linux desktop does not have ("Courier New",
+// "Impact", "Arial Black") fall back to look-alikes from Debian's font packages, then to a generic
+// family of the same kind, so the window reads the same on a bare machine.
+namespace Fonts {
+
+// size is in points and becomes a pixel size on the layout's 96-per-inch grid.
+QFont font(const QString& face, double points, bool bold, bool italic);
+
+} // namespace Fonts

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QWidget>
+
+// The window of a game: a fixed-size top-level widget whose caption is the window title, and the one
+// place where events become handler calls. Every handler runs through dispatch(), so a RuntimeError (or
+// any other exception) thrown inside it ends the handler and goes to the error report instead of
+// unwinding through Qt's event loop.
+class Form : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form(QWidget* parent = nullptr);
+
+    QString caption() const;
+    void setCaption(const QString& caption);
+
+    // Runs Form_Load once; the program calls it after building the controls and before showing the
+    // window, so the handler runs before any click or tick can be delivered.
+    void load();
+
+protected:
+    virtual void Form_Load() {}
+
+    // Connects signal of sender to a handler of the derived form, guarded by dispatch().
+    template <typename Sender, typename Signal, typename Derived>
+    void bindEvent(Sender* sender, Signal signal, void (Derived::*handler)())
+    {
+        auto* self = static_cast<Derived*>(this);
+        connect(sender, signal, this, [self, handler] { dispatch([self, handler] { (self->*handler)(); }); });
+    }
+
+    static void dispatch(const std::function<void()>& handler);
+
+private:
+    bool m_loaded = false;
+};

@@ -1,0 +1,9 @@
+#include "label.h"
+
+Label::Label(QWidget* parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    // A caption wider than its label breaks between words rather than being cut off.
+    setWordWrap(true);
+}

@@ -1,0 +1,56 @@
+#include "shape.h"
+
+#include <algorithm>
+
+#include <QPainter>
+
+namespace {
+
+// Corner radius of a rounded square as a fraction of its side.
+constexpr double kCornerRadiusRatio = 0.125;
+// Outline width in device-independent pixels.
+constexpr double kOutlineWidth = 1.0;
+
+} // namespace
+
+Shape::Shape(Kind kind, QColor fill, QColor outline, QWidget* parent)
+    : QWidget(parent)
+    , m_kind(kind)
+    , m_fill(fill)
+    , m_outline(outline)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Shape::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(m_fill);
+    painter.setPen(QPen(m_outline, kOutlineWidth));
+
+    // The pen is centred on the path: inset by half its width so the outline stays inside the control.
+    const double inset = kOutlineWidth / 2;
+    QRectF area = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    if (m_kind != Kind::Rectangle) {
+        const double side = std::min(area.width(), area.height());
+        QRectF square(0, 0, side, side);
+        square.moveCenter(area.center());
+        area = square;
+    }
+
+    switch (m_kind) {
+    case Kind::Rectangle:
+        painter.drawRect(area);
+        break;
+    case Kind::RoundedSquare: {
+        const double radius = area.width() * kCornerRadiusRatio;
+        painter.drawRoundedRect(area, radius, radius);
+        break;
+    }
+    case Kind::Circle:
+        painter.drawEllipse(area);
+        break;
+    }
+}

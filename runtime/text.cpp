@@ -1,0 +1,81 @@
+#include "text.h"
+
+#include "runtimeerror.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace Text {
+namespace {
+
+template <typename Number> QString shortestFixed(Number value)
+{
+    if (std::isnan(value)) {
+        throw RuntimeError("invalid number (not a number)");
+    }
+    if (std::isinf(value)) {
+        throw RuntimeError("overflow");
+    }
+    if (value == 0) {
+        return QStringLiteral("0"); // also for -0.0, which to_chars would write as "-0"
+    }
+    // Large enough for the longest fixed form of any double: 309 integer digits, or 0. and 323 zeros
+    // before the last digit of the smallest subnormal, plus the sign.
+    std::array<char, 400> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    if (error != std::errc{}) {
+        throw RuntimeError("number too long to convert to text");
+    }
+    return QString::fromLatin1(buffer.data(), end - buffer.data());
+}
+
+} // namespace
+
+double valueOf(QStringView text)
+{
+    std::string digits;
+    for (const QChar ch : text) {
+        if (ch < u'0' || ch > u'9') {
+            break;
+        }
+        digits.push_back(static_cast<char>(ch.unicode()));
+    }
+    if (digits.empty()) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        throw RuntimeError("overflow");
+    }
+    return value;
+}
+
+QString textOf(double value)
+{
+    return shortestFixed(value);
+}
+
+QString textOf(float value)
+{
+    return shortestFixed(value);
+}
+
+int length(QStringView text)
+{
+    return static_cast<int>(text.size());
+}
+
+QString mid(QStringView text, int start, int count)
+{
+    if (start < 1 || count < 0) {
+        throw RuntimeError("invalid substring position or length");
+    }
+    return text.mid(start - 1, count).toString();
+}
+
+} // namespace Text

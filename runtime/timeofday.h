@@ -1,0 +1,5 @@
+#pragma once
+
+// Seconds since local midnight, with the fraction of a second, in single precision (to about 8 ms late
+// in the day, which is plenty to tell two starts of the program apart).
+float secondsSinceMidnight();

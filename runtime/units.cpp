@@ -1,0 +1,28 @@
+#include "units.h"
+
+#include <cmath>
+
+namespace Units {
+
+int twipsToPixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QRect twipsToPixels(const TwipsRect& rect)
+{
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+            twipsToPixels(rect.height)};
+}
+
+QSize twipsToPixels(int widthTwips, int heightTwips)
+{
+    return {twipsToPixels(widthTwips), twipsToPixels(heightTwips)};
+}
+
+int pointsToPixels(double points)
+{
+    return static_cast<int>(std::lround(points * kTwipsPerPoint / kTwipsPerPixel));
+}
+
+} // namespace Units

@@ -1,0 +1,35 @@
+# Shared by run.sh, test.sh and bench.sh: the Debian packages the project needs, installed only when
+# missing, so the scripts are cheap to run again and never call apt when everything is there.
+
+# To build the game.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev)
+# Look-alikes of the layout's faces: Liberation Mono for Courier New, Bebas Neue for Impact, Lato Black
+# for Arial Black.
+FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
+# To build and run the tests: GoogleTest, a real X server for the tests that need one, and tools to
+# look at and drive its windows.
+TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+
+missing_packages() {
+    local package
+    for package in "$@"; do
+        if [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]; then
+            printf '%s\n' "$package"
+        fi
+    done
+}
+
+ensure_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "form1.h"
+#include "scriptedrandom.h"
+
+#include <chrono>
+#include <set>
+
+#include <gtest/gtest.h>
+
+// A loaded game window whose random numbers a test scripts. Its timers still run, but nothing here
+// runs the event loop unless a test does, so ticks come only when a test calls a handler.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest()
+        : form(random)
+    {
+        form.load();
+    }
+
+    QString caption(const char* name) const
+    {
+        return form.controls().label(QString::fromLatin1(name)).caption();
+    }
+    bool shown(const char* name) const
+    {
+        return !qobject_cast<QWidget*>(form.controls().all().at(QString::fromLatin1(name)))->isHidden();
+    }
+    QString button() const { return form.controls().button(QStringLiteral("Command1")).caption(); }
+    bool buttonShown() const { return !form.controls().button(QStringLiteral("Command1")).isHidden(); }
+    long long interval(const char* name) const
+    {
+        return form.controls().timer(QString::fromLatin1(name)).interval().count();
+    }
+    std::set<int> pipsShown() const
+    {
+        std::set<int> shownPips;
+        for (int index = 0; index < 7; ++index) {
+            if (!form.controls().shapeArray(QStringLiteral("Pip"))(index).isHidden()) {
+                shownPips.insert(index);
+            }
+        }
+        return shownPips;
+    }
+
+    // One tick of the rolling die showing face, then a stop draw of stopDraw.
+    void rollingTick(int face, float stopDraw = 0.9f)
+    {
+        random.queue({drawFor(face), stopDraw});
+        form.Timer1_Timer();
+    }
+
+    // From the start to ShowingResult with the computer's roll computer and the player's roll player.
+    void playFirstGame(int computer, int player)
+    {
+        rollingTick(computer); // the opening tick fixes the computer's roll
+        form.Command1_Click(); // Begin
+        rollingTick(player);
+        form.Command1_Click(); // Stop
+    }
+
+    ScriptedRandom random;
+    Form1 form;
+};

@@ -1,0 +1,182 @@
+#include "commandbutton.h"
+#include "controlarray.h"
+#include "errorreport.h"
+#include "form.h"
+#include "label.h"
+#include "runtimeerror.h"
+#include "shape.h"
+
+#include <memory>
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A window with one button, shown and active, as the game's form is while a player plays.
+struct ButtonWindow {
+    ButtonWindow()
+    {
+        form.resize(200, 100);
+        button = new CommandButton(&form);
+        button->setGeometry(10, 10, 100, 40);
+        button->setCaption(QStringLiteral("Begin"));
+        form.show();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        button->setFocus();
+    }
+    Form form;
+    CommandButton* button = nullptr;
+};
+
+TEST(CommandButton, clickSpaceAndEnterActivateIt)
+{
+    ButtonWindow window;
+    QSignalSpy activated(window.button, &CommandButton::activated);
+    QTest::mouseClick(window.button, Qt::LeftButton);
+    QTest::keyClick(window.button, Qt::Key_Space);
+    QTest::keyClick(window.button, Qt::Key_Return);
+    QTest::keyClick(window.button, Qt::Key_Enter);
+    EXPECT_EQ(activated.count(), 4);
+}
+
+TEST(CommandButton, heldEnterActivatesOnce)
+{
+    ButtonWindow window;
+    QSignalSpy activated(window.button, &CommandButton::activated);
+    QTest::sendKeyEvent(QTest::Press, window.button, Qt::Key_Return, QString(), Qt::NoModifier);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(window.button, &repeat);
+    QApplication::sendEvent(window.button, &repeat);
+    EXPECT_EQ(activated.count(), 1);
+}
+
+TEST(CommandButton, hiddenButtonGivesUpFocusAndIgnoresKeys)
+{
+    ButtonWindow window;
+    QSignalSpy activated(window.button, &CommandButton::activated);
+    ASSERT_EQ(window.form.focusWidget(), window.button);
+
+    window.button->setVisible(false);
+    EXPECT_EQ(window.form.focusWidget(), nullptr);
+    // Keys typed at the window while the button is hidden, and keys sent to the button itself.
+    QTest::keyClick(&window.form, Qt::Key_Space);
+    QTest::keyClick(&window.form, Qt::Key_Return);
+    QTest::keyClick(window.button, Qt::Key_Space);
+    QTest::keyClick(window.button, Qt::Key_Enter);
+    window.button->click();
+    EXPECT_EQ(activated.count(), 0);
+}
+
+TEST(CommandButton, takesFocusBackWhenShownAgain)
+{
+    ButtonWindow window;
+    QSignalSpy activated(window.button, &CommandButton::activated);
+    window.button->setVisible(false);
+    window.button->setVisible(true);
+    EXPECT_EQ(window.form.focusWidget(), window.button);
+    QTest::keyClick(window.button, Qt::Key_Space);
+    EXPECT_EQ(activated.count(), 1);
+}
+
+TEST(CommandButton, leavesFocusWhereThePlayerPutItMeanwhile)
+{
+    ButtonWindow window;
+    auto* other = new QLineEdit(&window.form);
+    other->setGeometry(10, 60, 100, 30);
+    other->show();
+    window.button->setVisible(false);
+    other->setFocus();
+    window.button->setVisible(true);
+    EXPECT_EQ(window.form.focusWidget(), other);
+}
+
+TEST(Label, captionIsPlainTextAndTheAccessibleName)
+{
+    Form form;
+    Label label(&form);
+    label.setCaption(QStringLiteral("<b>10</b>"));
+    EXPECT_EQ(label.caption(), "<b>10</b>");
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+
+    label.setCaption(QStringLiteral("You Win!!!"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&label);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "You Win!!!");
+}
+
+TEST(Form, isAnAccessibleWindowNamedByItsCaption)
+{
+    Form form;
+    form.setCaption(QStringLiteral("Roll for the Money"));
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&form);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Roll for the Money");
+    EXPECT_EQ(form.windowTitle(), "Roll for the Money");
+}
+
+TEST(ControlArray, findsMembersByIndexAndRejectsOthers)
+{
+    Form form;
+    Shape first(Shape::Kind::Circle, Qt::white, Qt::black, &form);
+    Shape third(Shape::Kind::Circle, Qt::white, Qt::black, &form);
+    ControlArray<Shape> array;
+    array.insert(0, first);
+    array.insert(2, third);
+    EXPECT_EQ(&array(0), &first);
+    EXPECT_EQ(&array(2), &third);
+    EXPECT_EQ(array.size(), 3);
+    EXPECT_THROW(array(1), RuntimeError);
+    EXPECT_THROW(array(3), RuntimeError);
+    EXPECT_THROW(array(-1), RuntimeError);
+}
+
+TEST(Shape, drawsItsFigureAntialiasedInsideItsRectangle)
+{
+    Form form;
+    form.resize(100, 100);
+    auto* circle = new Shape(Shape::Kind::Circle, QColor(255, 255, 255), QColor(0, 0, 0), &form);
+    circle->setGeometry(0, 0, 40, 20);
+    // Rendered without the window background, so what the shape leaves unpainted stays clear.
+    QImage image(circle->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    circle->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    // A circle in a 40x20 rectangle is 20 wide and centred: filled in the middle, clear at the sides.
+    EXPECT_EQ(image.pixelColor(20, 10), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(3, 10).alpha(), 0);
+    // Antialiasing leaves partly covered pixels on the edge, neither clear nor fully opaque.
+    bool partial = false;
+    for (int x = 0; x < image.width(); ++x) {
+        const int alpha = image.pixelColor(x, 3).alpha();
+        partial = partial || (alpha > 0 && alpha < 255);
+    }
+    EXPECT_TRUE(partial);
+}
+
+// A form whose handler fails, as a game handler would on an arithmetic overflow.
+class FailingForm : public Form {
+public:
+    FailingForm() { bindEvent(&button, &CommandButton::activated, &FailingForm::fail); }
+    void fail() { throw RuntimeError("overflow"); }
+    CommandButton button{this};
+};
+
+TEST(ErrorReportDeathTest, aFailingHandlerEndsTheProgramWithAMessage)
+{
+    EXPECT_EXIT(
+        {
+            FailingForm form;
+            QTimer::singleShot(0, &form.button, &CommandButton::activated);
+            std::exit(QApplication::exec());
+        },
+        ::testing::ExitedWithCode(ErrorReport::kRuntimeErrorStatus), "run-time error: overflow");
+}
+
+} // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "shape.h"
+#include "units.h"
+
+#include <chrono>
+#include <span>
+
+#include <QColor>
+#include <QLatin1StringView>
+#include <QStringView>
+
+// One row of a window's layout table: everything needed to build one control, as plain data.
+
+enum class ControlKind { Timer, CommandButton, Label, Shape };
+
+enum class TextAlign { Left, Center, Right };
+
+struct FontSpec {
+    QLatin1StringView face;
+    double points = 0;
+    bool bold = false;
+    bool italic = false;
+};
+
+struct ControlSpec {
+    QLatin1StringView name;
+    ControlKind kind = ControlKind::Label;
+    // Members of a control array share a name and differ by index; -1 for a control on its own.
+    int index = -1;
+    Units::TwipsRect rect{};
+    QStringView caption{};
+    FontSpec font{};
+    QRgb foreground = 0;
+    QRgb background = 0;
+    // Opaque labels fill their rectangle with background; transparent ones show what lies beneath.
+    bool opaque = false;
+    TextAlign align = TextAlign::Left;
+    Shape::Kind shape = Shape::Kind::Rectangle;
+    QRgb outline = 0;
+    std::chrono::milliseconds interval{0};
+};
+
+struct FormSpec {
+    QLatin1StringView name;
+    QStringView caption;
+    int widthTwips = 0;
+    int heightTwips = 0;
+    QRgb background = 0;
+    // In stacking order: each control is drawn above every control after it.
+    std::span<const ControlSpec> controls;
+};

@@ -9,6 +9,12 @@ FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
 # To build and run the tests: GoogleTest, a real X server for the tests that need one, and tools to
 # look at and drive its windows.
 TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+# To check the installed program: desktop entry and metainfo validators, the Debian package tools.
+PACKAGING_TEST_PACKAGES=()
+# To test the program under faults: sanitizers, valgrind, a headless Wayland compositor.
+RELIABILITY_TEST_PACKAGES=()
+# For bench.sh only.
+BENCH_PACKAGES=()
 
 missing_packages() {
     local package

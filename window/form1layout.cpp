@@ -16,20 +16,20 @@ constexpr QRgb kWindowFace = qRgb(240, 240, 240);
 // The result line is an opaque strip of pale yellow: it reads as a message, apart from the panels.
 constexpr QRgb kResultBackground = qRgb(255, 255, 204);
 
-constexpr FontSpec kCaptionFont{QLatin1StringView("Courier New"), 20.25, true, false};
-constexpr FontSpec kValueFont{QLatin1StringView("Impact"), 72, false, true};
-constexpr FontSpec kButtonFont{QLatin1StringView("Arial Black"), 24, true, false};
+constexpr FontChoice kCaptionFont{QLatin1StringView("Courier New"), 20.25, true, false};
+constexpr FontChoice kValueFont{QLatin1StringView("Impact"), 72, false, true};
+constexpr FontChoice kButtonFont{QLatin1StringView("Arial Black"), 24, true, false};
 
 constexpr auto kTimerPeriod = 50ms;
 constexpr int kPipSize = 495;
 
-constexpr ControlSpec timer(const char* name)
+constexpr ControlRow timer(const char* name)
 {
     return {.name = QLatin1StringView(name), .kind = ControlKind::Timer, .interval = kTimerPeriod};
 }
 
-constexpr ControlSpec label(const char* name, Units::TwipsRect rect, QStringView caption,
-                            TextAlign align = TextAlign::Left)
+constexpr ControlRow label(const char* name, Units::TwipsRect rect, QStringView caption,
+                           TextAlign align = TextAlign::Left)
 {
     return {.name = QLatin1StringView(name),
             .kind = ControlKind::Label,
@@ -40,7 +40,7 @@ constexpr ControlSpec label(const char* name, Units::TwipsRect rect, QStringView
             .align = align};
 }
 
-constexpr ControlSpec panel(const char* name, Units::TwipsRect rect)
+constexpr ControlRow panel(const char* name, Units::TwipsRect rect)
 {
     return {.name = QLatin1StringView(name),
             .kind = ControlKind::Shape,
@@ -50,7 +50,7 @@ constexpr ControlSpec panel(const char* name, Units::TwipsRect rect)
             .outline = kBlack};
 }
 
-constexpr ControlSpec pip(int index, int left, int top)
+constexpr ControlRow pip(int index, int left, int top)
 {
     return {.name = QLatin1StringView("Pip"),
             .kind = ControlKind::Shape,
@@ -65,21 +65,21 @@ constexpr ControlSpec pip(int index, int left, int top)
 constexpr std::array kControls{
     timer("Timer2"),
     timer("Timer1"),
-    ControlSpec{.name = QLatin1StringView("Command1"),
-                .kind = ControlKind::CommandButton,
-                .rect = {0, 1800, 3015, 855},
-                .caption = u"Roll Dice",
-                .font = kButtonFont,
-                .foreground = kBlack},
-    ControlSpec{.name = QLatin1StringView("winlose"),
-                .kind = ControlKind::Label,
-                .rect = {1080, 4080, 3015, 735},
-                .caption = u"Win?",
-                .font = kCaptionFont,
-                .foreground = kBlack,
-                .background = kResultBackground,
-                .opaque = true,
-                .align = TextAlign::Center},
+    ControlRow{.name = QLatin1StringView("Command1"),
+               .kind = ControlKind::CommandButton,
+               .rect = {0, 1800, 3015, 855},
+               .caption = u"Roll Dice",
+               .font = kButtonFont,
+               .foreground = kBlack},
+    ControlRow{.name = QLatin1StringView("winlose"),
+               .kind = ControlKind::Label,
+               .rect = {1080, 4080, 3015, 735},
+               .caption = u"Win?",
+               .font = kCaptionFont,
+               .foreground = kBlack,
+               .background = kResultBackground,
+               .opaque = true,
+               .align = TextAlign::Center},
     label("yscore", {4320, 3360, 735, 495}, u"0", TextAlign::Right),
     label("cscore", {4200, 2760, 855, 495}, u"0", TextAlign::Right),
     label("Label3", {1800, 3360, 855, 495}, u"You"),
@@ -91,14 +91,14 @@ constexpr std::array kControls{
     label("ctop", {4200, 600, 855, 495}, u"0", TextAlign::Right),
     label("Comp", {3000, 0, 2295, 615}, u"Computer"),
     panel("Shape1", {3000, 0, 2295, 2655}),
-    ControlSpec{.name = QLatin1StringView("Num"),
-                .kind = ControlKind::Label,
-                .rect = {1800, 0, 1215, 1815},
-                .caption = u"4",
-                .font = kValueFont,
-                .foreground = kBlack,
-                .background = kGreen,
-                .opaque = true},
+    ControlRow{.name = QLatin1StringView("Num"),
+               .kind = ControlKind::Label,
+               .rect = {1800, 0, 1215, 1815},
+               .caption = u"4",
+               .font = kValueFont,
+               .foreground = kBlack,
+               .background = kGreen,
+               .opaque = true},
     // The pips form a three-by-three grid on the die at offsets 120, 600 and 1080.
     pip(0, 120, 120),
     pip(1, 1080, 120),
@@ -107,15 +107,15 @@ constexpr std::array kControls{
     pip(4, 1080, 600),
     pip(5, 120, 1080),
     pip(6, 1080, 1080),
-    ControlSpec{.name = QLatin1StringView("Die"),
-                .kind = ControlKind::Shape,
-                .rect = {0, 0, 1800, 1800},
-                .background = kRed,
-                .shape = Shape::Kind::RoundedSquare,
-                .outline = kBlack},
+    ControlRow{.name = QLatin1StringView("Die"),
+               .kind = ControlKind::Shape,
+               .rect = {0, 0, 1800, 1800},
+               .background = kRed,
+               .shape = Shape::Kind::RoundedSquare,
+               .outline = kBlack},
 };
 
-constexpr FormSpec kForm1{
+constexpr FormLayout kForm1{
     .name = QLatin1StringView("Form1"),
     .caption = u"Form1",
     .widthTwips = 5310,
@@ -126,7 +126,7 @@ constexpr FormSpec kForm1{
 
 } // namespace
 
-const FormSpec& form1Layout()
+const FormLayout& form1Layout()
 {
     return kForm1;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controlspec.h"
+#include "formlayout.h"
 
 // The layout of the game's one window.
-const FormSpec& form1Layout();
+const FormLayout& form1Layout();

@@ -22,39 +22,39 @@ Qt::Alignment alignmentOf(TextAlign align)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QFont fontOf(const FontSpec& font)
+QFont fontOf(const FontChoice& font)
 {
     return Fonts::font(QString(font.face), font.points, font.bold, font.italic);
 }
 
-QObject& create(Form& form, const ControlSpec& spec)
+QObject& create(Form& form, const ControlRow& row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Timer: {
         auto* timer = new Timer(&form);
-        timer->setInterval(spec.interval);
+        timer->setInterval(row.interval);
         return *timer;
     }
     case ControlKind::CommandButton: {
         auto* button = new CommandButton(&form);
-        button->setCaption(spec.caption.toString());
-        button->setFont(fontOf(spec.font));
+        button->setCaption(row.caption.toString());
+        button->setFont(fontOf(row.font));
         return *button;
     }
     case ControlKind::Label: {
         auto* label = new Label(&form);
-        label->setCaption(spec.caption.toString());
-        label->setFont(fontOf(spec.font));
-        label->setAlignment(alignmentOf(spec.align));
+        label->setCaption(row.caption.toString());
+        label->setFont(fontOf(row.font));
+        label->setAlignment(alignmentOf(row.align));
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor::fromRgb(spec.foreground));
-        palette.setColor(QPalette::Window, QColor::fromRgb(spec.background));
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(row.foreground));
+        palette.setColor(QPalette::Window, QColor::fromRgb(row.background));
         label->setPalette(palette);
-        label->setAutoFillBackground(spec.opaque);
+        label->setAutoFillBackground(row.opaque);
         return *label;
     }
     case ControlKind::Shape:
-        return *new Shape(spec.shape, QColor::fromRgb(spec.background), QColor::fromRgb(spec.outline), &form);
+        return *new Shape(row.shape, QColor::fromRgb(row.background), QColor::fromRgb(row.outline), &form);
     }
     throw RuntimeError("unknown control kind in layout");
 }
@@ -63,18 +63,18 @@ QObject& create(Form& form, const ControlSpec& spec)
 
 namespace FormBuilder {
 
-ControlSet build(Form& form, const FormSpec& spec)
+ControlSet build(Form& form, const FormLayout& layout)
 {
-    form.setObjectName(QString(spec.name));
-    form.setCaption(spec.caption.toString());
-    form.setFixedSize(Units::twipsToPixels(spec.widthTwips, spec.heightTwips));
+    form.setObjectName(QString(layout.name));
+    form.setCaption(layout.caption.toString());
+    form.setFixedSize(Units::twipsToPixels(layout.widthTwips, layout.heightTwips));
     QPalette palette = form.palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(spec.background));
+    palette.setColor(QPalette::Window, QColor::fromRgb(layout.background));
     form.setPalette(palette);
     form.setAutoFillBackground(true);
 
     ControlSet controls;
-    for (const ControlSpec& row : spec.controls) {
+    for (const ControlRow& row : layout.controls) {
         QObject& control = create(form, row);
         const QString name(row.name);
         control.setObjectName(name);

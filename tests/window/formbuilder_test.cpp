@@ -21,7 +21,7 @@ protected:
     QWidget& pip(int index) const { return controls.shapeArray(QStringLiteral("Pip"))(index); }
 
     // The widget a row of the table built, for rows of every kind but timers.
-    QWidget* widgetOf(const ControlSpec& row) const
+    QWidget* widgetOf(const ControlRow& row) const
     {
         if (row.index >= 0) {
             return &controls.shapeArray(QString(row.name))(row.index);
@@ -52,7 +52,7 @@ TEST_F(BuiltForm1, everyControlLandsOnItsTwipsRectangle)
     EXPECT_EQ(pip(6).geometry(), QRect(72, 72, 33, 33));
 
     int widgets = 0;
-    for (const ControlSpec& row : form1Layout().controls) {
+    for (const ControlRow& row : form1Layout().controls) {
         if (row.kind == ControlKind::Timer) {
             continue;
         }
@@ -71,7 +71,7 @@ TEST_F(BuiltForm1, controlsAreStackedInTableOrder)
     // Among siblings, later children are drawn on top.
     const QObjectList stack = form.children();
     std::vector<qsizetype> positions;
-    for (const ControlSpec& row : form1Layout().controls) {
+    for (const ControlRow& row : form1Layout().controls) {
         if (row.kind != ControlKind::Timer) {
             positions.push_back(stack.indexOf(widgetOf(row)));
         }
@@ -101,7 +101,7 @@ TEST_F(BuiltForm1, controlsStartWithTheirCaptionsAllShown)
     EXPECT_EQ(controls.button(QStringLiteral("Command1")).caption(), "Roll Dice");
 
     form.show();
-    for (const ControlSpec& row : form1Layout().controls) {
+    for (const ControlRow& row : form1Layout().controls) {
         if (row.kind != ControlKind::Timer) {
             EXPECT_TRUE(widgetOf(row)->isVisible()) << row.name.data() << ' ' << row.index;
         }

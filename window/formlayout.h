@@ -16,21 +16,21 @@ enum class ControlKind { Timer, CommandButton, Label, Shape };
 
 enum class TextAlign { Left, Center, Right };
 
-struct FontSpec {
+struct FontChoice {
     QLatin1StringView face;
     double points = 0;
     bool bold = false;
     bool italic = false;
 };
 
-struct ControlSpec {
+struct ControlRow {
     QLatin1StringView name;
     ControlKind kind = ControlKind::Label;
     // Members of a control array share a name and differ by index; -1 for a control on its own.
     int index = -1;
     Units::TwipsRect rect{};
     QStringView caption{};
-    FontSpec font{};
+    FontChoice font{};
     QRgb foreground = 0;
     QRgb background = 0;
     // Opaque labels fill their rectangle with background; transparent ones show what lies beneath.
@@ -41,12 +41,12 @@ struct ControlSpec {
     std::chrono::milliseconds interval{0};
 };
 
-struct FormSpec {
+struct FormLayout {
     QLatin1StringView name;
     QStringView caption;
     int widthTwips = 0;
     int heightTwips = 0;
     QRgb background = 0;
     // In stacking order: each control is drawn above every control after it.
-    std::span<const ControlSpec> controls;
+    std::span<const ControlRow> controls;
 };

@@ -24,7 +24,12 @@ protected:
     }
     bool shown(const char* name) const
     {
-        return !qobject_cast<QWidget*>(form.controls().all().at(QString::fromLatin1(name)))->isHidden();
+        const auto* widget = qobject_cast<QWidget*>(form.controls().all().at(QString::fromLatin1(name)));
+        if (widget == nullptr) {
+            ADD_FAILURE() << name << " is not a widget";
+            return false;
+        }
+        return !widget->isHidden();
     }
     QString button() const { return form.controls().button(QStringLiteral("Command1")).caption(); }
     bool buttonShown() const { return !form.controls().button(QStringLiteral("Command1")).isHidden(); }

@@ -4,6 +4,7 @@
 #include "runtimeerror.h"
 
 #include <set>
+#include <stdexcept>
 
 #include <QTest>
 
@@ -17,7 +18,14 @@ class BuiltForm1 : public ::testing::Test {
 protected:
     void SetUp() override { controls = FormBuilder::build(form, form1Layout()); }
 
-    QWidget& widget(const QString& name) const { return *qobject_cast<QWidget*>(controls.all().at(name)); }
+    QWidget& widget(const QString& name) const
+    {
+        auto* widget = qobject_cast<QWidget*>(controls.all().at(name));
+        if (widget == nullptr) {
+            throw std::logic_error("not a widget: " + name.toStdString());
+        }
+        return *widget;
+    }
     QWidget& pip(int index) const { return controls.shapeArray(QStringLiteral("Pip"))(index); }
 
     // The widget a row of the table built, for rows of every kind but timers.

@@ -23,8 +23,24 @@ Shape::Shape(Kind kind, QColor fill, QColor outline, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void Shape::setVisible(bool visible)
+{
+    // Before the shape's first show Qt itself shows it through here: let that through, and keep every
+    // later show and hide to the drawing flag.
+    if (!testAttribute(Qt::WA_WState_ExplicitShowHide) || isHidden()) {
+        QWidget::setVisible(true);
+    }
+    if (visible != m_shown) {
+        m_shown = visible;
+        update();
+    }
+}
+
 void Shape::paintEvent(QPaintEvent* /*event*/)
 {
+    if (!m_shown) {
+        return;
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(m_fill);

@@ -41,7 +41,7 @@ protected:
     {
         std::set<int> shownPips;
         for (int index = 0; index < 7; ++index) {
-            if (!form.controls().shapeArray(QStringLiteral("Pip"))(index).isHidden()) {
+            if (form.controls().shapeArray(QStringLiteral("Pip"))(index).isShown()) {
                 shownPips.insert(index);
             }
         }

@@ -160,6 +160,48 @@ TEST(Shape, drawsItsFigureAntialiasedInsideItsRectangle)
     EXPECT_TRUE(partial);
 }
 
+TEST(Shape, hiddenShapeIsNotDrawnAndCostsNoRepaintWhenUnchanged)
+{
+    Form form;
+    form.resize(100, 100);
+    auto* circle = new Shape(Shape::Kind::Circle, QColor(255, 255, 255), QColor(0, 0, 0), &form);
+    circle->setGeometry(10, 10, 40, 40);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QColor background = form.grab().toImage().pixelColor(80, 80);
+
+    circle->setVisible(false);
+    EXPECT_FALSE(circle->isShown());
+    EXPECT_EQ(form.grab().toImage().pixelColor(30, 30), background);
+
+    circle->setVisible(true);
+    EXPECT_TRUE(circle->isShown());
+    EXPECT_EQ(form.grab().toImage().pixelColor(30, 30), QColor(255, 255, 255));
+
+    // Setting the visibility it already has must not repaint anything.
+    QTest::qWait(20);
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int* count;
+        explicit PaintCounter(int* counter)
+            : count(counter)
+        {}
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            *count += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter(&paints);
+    circle->installEventFilter(&counter);
+    form.installEventFilter(&counter);
+    circle->setVisible(true);
+    QTest::qWait(30);
+    EXPECT_EQ(paints, 0);
+    circle->setVisible(false);
+    QTest::qWait(30);
+    EXPECT_GT(paints, 0);
+}
+
 // A form whose handler fails, as a game handler would on an arithmetic overflow.
 class FailingForm : public Form {
 public:

@@ -2,11 +2,32 @@
 
 #include "runtimeerror.h"
 
+#include <QLoggingCategory>
+
+namespace {
+
+// Off unless enabled, e.g. QT_LOGGING_RULES="highroll.ticks.debug=true": one line per tick with the
+// timer's layout name and the steady (CLOCK_MONOTONIC) time in ms, which bench.sh turns into tick
+// periods. qCDebug tests the category before it evaluates its arguments, so when off a tick pays for
+// one flag test only.
+Q_LOGGING_CATEGORY(lcTicks, "highroll.ticks", QtWarningMsg)
+
+QString steadyMilliseconds()
+{
+    const std::chrono::duration<double, std::milli> now = std::chrono::steady_clock::now().time_since_epoch();
+    return QString::number(now.count(), 'f', 3);
+}
+
+} // namespace
+
 Timer::Timer(QObject* parent)
     : QObject(parent)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::ticked);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        qCDebug(lcTicks).noquote() << objectName() << steadyMilliseconds();
+        emit ticked();
+    });
 }
 
 void Timer::setInterval(std::chrono::milliseconds interval)

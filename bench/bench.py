@@ -1,0 +1,462 @@
+#!/usr/bin/python3
+"""Measures HighRoll against the two floors on a private Xvfb display and prints one table.
+
+Run through ../bench.sh, which builds the three programs first. Exit status: 0 when every figure meets
+its target, 3 when the benchmark ran but a figure missed, 1 when it could not measure (a program failed
+to start, never showed its window or did not react to the click).
+"""
+
+import argparse
+import os
+import re
+import select
+import signal
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, Xatom
+from Xlib import display as xdisplay
+from Xlib import error as xerror
+from Xlib.ext import xtest
+
+NS_PER_MS = 1_000_000
+CLK_TCK = os.sysconf("SC_CLK_TCK")
+
+# The game's pace, as the game sets it: the die and the marquee while the game waits for "Begin".
+DIE_PERIOD_MS = 50
+MARQUEE_PERIOD_MS = 40
+TITLE_WIDTH = 60
+PLAYER_ROLL_TITLE = "Roll for the Money"
+# Centre of Command1 ("Begin"), which covers x 0..201, y 120..177 of the client area.
+BEGIN_BUTTON = (100, 148)
+
+MEMORY_SAMPLE_S = 3.0
+LOAD_WINDOW_S = 10.0
+# Time for the die to start after the click before its window opens.
+DIE_SETTLE_S = 0.5
+MAP_TIMEOUT_S = 20.0
+CLICK_TIMEOUT_S = 3.0
+TICK_WINDOW_S = 5.0
+TICK_SETTLE_S = 1.0
+# At fewer intervals a 95th percentile says little; a working run gives about 100 per window.
+MIN_TICK_INTERVALS = 50
+
+TICK_LINE = re.compile(r"\b(Timer[12])\s+([0-9]+\.[0-9]+)\s*$")
+
+
+class BenchError(Exception):
+    """A run that could not be measured; the message says which program and why."""
+
+
+def percentile(values, fraction):
+    """Nearest-rank percentile: a value that was actually observed."""
+    ordered = sorted(values)
+    rank = max(1, int(-(-fraction * len(ordered) // 1)))
+    return ordered[rank - 1]
+
+
+class Xvfb:
+    """A private X server. -displayfd lets the server pick a free display number itself, so two
+    benchmarks (or a test run) on one machine never race for the same number."""
+
+    def __init__(self, log):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 15
+        while not number.endswith(b"\n"):
+            ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))
+            chunk = os.read(read_end, 16) if ready else b""
+            if not chunk:
+                os.close(read_end)
+                self.stop()
+                raise BenchError("Xvfb did not start (see its log above)")
+            number += chunk
+        os.close(read_end)
+        self.name = ":" + number.decode().strip()
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
+class Sample:
+    """One reading of a process's counters from /proc.
+
+    run_ns sums the on-CPU time of every thread (first field of /proc/PID/task/*/schedstat, in ns); it is
+    the figure utime+stime is derived from, but without the 1/CLK_TCK (10 ms) steps that utime+stime
+    (/proc/PID/stat, read as well) are reported in, which would be a tenth of an idle program's CPU in
+    10 s. wakeups sums voluntary_ctxt_switches over the threads: a thread that sleeps until the next
+    timer, X event or message switches out voluntarily once per wake-up.
+    """
+
+    def __init__(self, pid):
+        self.time_ns = time.monotonic_ns()
+        self.run_ns = 0
+        self.wakeups = 0
+        try:
+            tasks = os.listdir(f"/proc/{pid}/task")
+            with open(f"/proc/{pid}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+        except FileNotFoundError:
+            raise BenchError(f"process {pid} ended while it was being measured") from None
+        # fields[0] is field 3 (state) of proc(5), so utime (14) and stime (15) are at 11 and 12.
+        self.cpu_ticks = int(fields[11]) + int(fields[12])
+        for task in tasks:
+            try:
+                with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
+                    self.run_ns += int(schedstat.read().split()[0])
+                with open(f"/proc/{pid}/task/{task}/status") as status:
+                    for line in status:
+                        if line.startswith("voluntary_ctxt_switches:"):
+                            self.wakeups += int(line.split()[1])
+            except FileNotFoundError:
+                # The thread ended between the listing and the read; its counts are gone with it.
+                pass
+
+
+def load(before, after):
+    """CPU seconds per 10 s, wake-ups per second, and the utime+stime cross-check, between samples."""
+    seconds = (after.time_ns - before.time_ns) / 1e9
+    cpu = (after.run_ns - before.run_ns) / 1e9 * (LOAD_WINDOW_S / seconds)
+    ticks_cpu = (after.cpu_ticks - before.cpu_ticks) / CLK_TCK * (LOAD_WINDOW_S / seconds)
+    wakeups = (after.wakeups - before.wakeups) / seconds
+    return cpu, wakeups, ticks_cpu
+
+
+def resident_mb(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) / 1024
+    raise BenchError(f"no VmRSS for process {pid}")
+
+
+class Bench:
+    def __init__(self, screen_name, log):
+        self.log = log
+        self.display = xdisplay.Display(screen_name)
+        self.root = self.display.screen().root
+        # Every top-level window's MapNotify reaches a client that selects SubstructureNotify on the root
+        # (there is no window manager on this display to reparent it).
+        self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.display.sync()
+        self.atom_pid = self.display.intern_atom("_NET_WM_PID")
+        self.atom_name = self.display.intern_atom("_NET_WM_NAME")
+        self.atom_utf8 = self.display.intern_atom("UTF8_STRING")
+        self.env = dict(os.environ, DISPLAY=screen_name, QT_QPA_PLATFORM="xcb")
+        for name in ("WAYLAND_DISPLAY", "QT_LOGGING_RULES", "QT_MESSAGE_PATTERN", "QT_SCALE_FACTOR",
+                     "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING"):
+            self.env.pop(name, None)
+        self.running = []
+
+    def drain(self):
+        while self.display.pending_events():
+            self.display.next_event()
+
+    def window_pid(self, window):
+        try:
+            prop = window.get_full_property(self.atom_pid, Xatom.CARDINAL)
+        except xerror.XError:
+            return None
+        return prop.value[0] if prop and len(prop.value) else None
+
+    def launch(self, label, path, env=None, stderr=None):
+        """Starts path and waits for its first MapNotify; returns the process, its start time and the
+        start-up time in ms.
+
+        The clock starts just before the fork/exec and stops when the MapNotify for a window carrying the
+        child's _NET_WM_PID arrives on our connection: the X server sends it as it maps the window, and
+        we read it as soon as select() says the socket is readable, so the figure is exec-to-mapped with
+        well under a millisecond of our own latency (the same for every program measured)."""
+        # Every program starts with the pointer off its window, wherever the last click left it.
+        screen = self.display.screen()
+        xtest.fake_input(self.display, X.MotionNotify, x=screen.width_in_pixels - 1,
+                         y=screen.height_in_pixels - 1)
+        self.display.sync()
+        self.drain()
+        start_ns = time.monotonic_ns()
+        process = subprocess.Popen([path], env=env or self.env, stdin=subprocess.DEVNULL,
+                                   stdout=subprocess.DEVNULL, stderr=stderr or self.log)
+        self.running.append(process)
+        deadline = time.monotonic() + MAP_TIMEOUT_S
+        while True:
+            ready, _, _ = select.select([self.display.fileno()], [], [], 0.05)
+            arrived_ns = time.monotonic_ns()
+            while self.display.pending_events():
+                event = self.display.next_event()
+                if event.type == X.MapNotify and self.window_pid(event.window) == process.pid:
+                    return process, start_ns, (arrived_ns - start_ns) / NS_PER_MS, event.window
+            if process.poll() is not None:
+                raise BenchError(f"{label} exited with status {process.returncode} before showing its window")
+            if not ready and time.monotonic() > deadline:
+                raise BenchError(f"{label} showed no window within {MAP_TIMEOUT_S:.0f} s")
+
+    def finish(self, process):
+        if process.poll() is None:
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        self.running.remove(process)
+
+    def stop_all(self):
+        for process in list(self.running):
+            self.finish(process)
+
+    @staticmethod
+    def sleep_until(start_ns, offset_s):
+        delay = start_ns / 1e9 + offset_s - time.monotonic_ns() / 1e9
+        if delay > 0:
+            time.sleep(delay)
+
+    def title(self, window):
+        # One request for the whole title: read in two parts, as get_full_property does, a title that
+        # changes in between (the marquee scrolls every 40 ms) can shrink below the second part's offset.
+        prop = window.get_property(self.atom_name, self.atom_utf8, 0, 1024)
+        return prop.value.decode("utf-8", "replace") if prop else ""
+
+    def press_begin(self, label, window):
+        """Clicks "Begin" through XTEST, as a pointer would, and waits for the player's die to start."""
+        position = self.root.translate_coords(window, *BEGIN_BUTTON)
+        xtest.fake_input(self.display, X.MotionNotify, x=position.x, y=position.y)
+        xtest.fake_input(self.display, X.ButtonPress, 1)
+        xtest.fake_input(self.display, X.ButtonRelease, 1)
+        self.display.sync()
+        deadline = time.monotonic() + CLICK_TIMEOUT_S
+        while self.title(window) != PLAYER_ROLL_TITLE:
+            if time.monotonic() > deadline:
+                raise BenchError(f"{label} did not start the player's die after a click on Begin "
+                                 f"(title is {self.title(window)!r})")
+            time.sleep(0.01)
+
+    def check_marquee(self, label, window):
+        title = self.title(window)
+        if len(title) != TITLE_WIDTH:
+            raise BenchError(f"{label}: the title should be a {TITLE_WIDTH}-character marquee, is {title!r}")
+
+    def bare_run(self, path):
+        process, start_ns, startup_ms, _ = self.launch("bare window", path)
+        self.sleep_until(start_ns, MEMORY_SAMPLE_S)
+        memory = resident_mb(process.pid)
+        self.finish(process)
+        return {"startup": startup_ms, "memory": memory}
+
+    def game_run(self, game_path, title_path):
+        """One run of the game, with the title floor alongside it while the marquee scrolls.
+
+        The two idle loads are sampled over the same 10 s, so whatever else the machine does then weighs
+        on both alike; each uses about 1% of a core, too little to slow the other down. The game starts
+        alone (its start-up is measured against the bare window, which also starts alone) and the floor
+        starts once the game's window is up."""
+        process, start_ns, startup_ms, window = self.launch("highroll", game_path)
+        floor, floor_start_ns, _, floor_window = self.launch("title floor", title_path)
+        self.sleep_until(start_ns, MEMORY_SAMPLE_S)
+        memory = resident_mb(process.pid)
+        # The first die tick fixed the computer's opening roll; the game now waits for "Begin" with the
+        # marquee scrolling.
+        self.check_marquee("highroll", window)
+        # Both past their start-up: the later-started floor sets when the window opens.
+        self.sleep_until(floor_start_ns, MEMORY_SAMPLE_S)
+        before, floor_before = Sample(process.pid), Sample(floor.pid)
+        time.sleep(LOAD_WINDOW_S)
+        after, floor_after = Sample(process.pid), Sample(floor.pid)
+        self.check_marquee("highroll", window)
+        self.check_marquee("title floor", floor_window)
+        self.finish(floor)
+        game = {"startup": startup_ms, "memory": memory}
+        title = {}
+        game["marquee_cpu"], game["marquee_wakeups"], game["marquee_ticks_cpu"] = load(before, after)
+        title["marquee_cpu"], title["marquee_wakeups"], title["marquee_ticks_cpu"] = load(floor_before,
+                                                                                           floor_after)
+        # The die rolls alone. The click leaves the pointer over the button, as a player's is.
+        self.press_begin("highroll", window)
+        time.sleep(DIE_SETTLE_S)
+        before = Sample(process.pid)
+        time.sleep(LOAD_WINDOW_S)
+        after = Sample(process.pid)
+        if self.title(window) != PLAYER_ROLL_TITLE:
+            raise BenchError("highroll: the player's die stopped by itself")
+        self.finish(process)
+        game["die_cpu"], game["die_wakeups"], game["die_ticks_cpu"] = load(before, after)
+        return game, title
+
+    def tick_run(self, path):
+        """A run with the tick log on: the game writes the steady time of every tick, and the periods
+        are the gaps between consecutive ticks of one timer inside a window where its interval is fixed.
+        Kept apart from the load runs because writing the log costs CPU itself."""
+        env = dict(self.env, QT_LOGGING_RULES="highroll.ticks.debug=true")
+        with tempfile.TemporaryFile("w+") as log:
+            process, start_ns, _, window = self.launch("highroll (tick log)", path, env=env, stderr=log)
+            self.sleep_until(start_ns, TICK_SETTLE_S)
+            marquee = (time.monotonic_ns() / NS_PER_MS, None)
+            time.sleep(TICK_WINDOW_S)
+            marquee = (marquee[0], time.monotonic_ns() / NS_PER_MS)
+            self.press_begin("highroll (tick log)", window)
+            time.sleep(DIE_SETTLE_S)
+            die_start = time.monotonic_ns() / NS_PER_MS
+            time.sleep(TICK_WINDOW_S)
+            die = (die_start, time.monotonic_ns() / NS_PER_MS)
+            self.finish(process)
+            log.seek(0)
+            ticks = {"Timer1": [], "Timer2": []}
+            for line in log:
+                match = TICK_LINE.search(line)
+                if match:
+                    ticks[match.group(1)].append(float(match.group(2)))
+        if not ticks["Timer1"] and not ticks["Timer2"]:
+            raise BenchError("highroll wrote no tick log: is the highroll.ticks category in runtime/timer.cpp?")
+
+        def periods(times, window_ms):
+            inside = [t for t in times if window_ms[0] <= t <= window_ms[1]]
+            return [b - a for a, b in zip(inside, inside[1:])]
+
+        return {"die": periods(ticks["Timer1"], die), "marquee": periods(ticks["Timer2"], marquee)}
+
+
+def spread(values, digits):
+    median = statistics.median(values)
+    return f"{median:.{digits}f} [{min(values):.{digits}f}-{max(values):.{digits}f}]"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--bare", required=True)
+    parser.add_argument("--title", required=True)
+    parser.add_argument("--runs", type=int, default=5, help="runs of each program (default 5)")
+    parser.add_argument("--tick-runs", type=int, default=2, help="runs with the tick log on (default 2)")
+    parser.add_argument("--save", help="also write the table to this file")
+    args = parser.parse_args()
+    if args.runs < 1 or args.tick_runs < 1:
+        parser.error("--runs and --tick-runs must be at least 1")
+    for path in (args.game, args.bare, args.title):
+        if not os.access(path, os.X_OK):
+            parser.error(f"not an executable: {path}")
+
+    # A SIGTERM (or a closed terminal) takes the same way out as Ctrl+C, so the X server and the programs
+    # under test are always stopped.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(130))
+    signal.signal(signal.SIGHUP, lambda *_: sys.exit(130))
+
+    log = tempfile.TemporaryFile("w+")
+    server = None
+    bench = None
+    try:
+        server = Xvfb(log)
+        bench = Bench(server.name, log)
+        load_before = os.getloadavg()
+        began = time.monotonic()
+        print(f"Xvfb on {server.name}; {args.runs} runs of each program, {args.tick_runs} tick-log runs",
+              flush=True)
+        # Not counted: the first start of each program reads its libraries and fonts from disk.
+        for label, path in (("bare window", args.bare), ("title floor", args.title), ("highroll", args.game)):
+            bench.finish(bench.launch(label, path)[0])
+
+        bare, title, game = [], [], []
+        for run in range(args.runs):
+            bare.append(bench.bare_run(args.bare))
+            game_result, title_result = bench.game_run(args.game, args.title)
+            game.append(game_result)
+            title.append(title_result)
+            print(f"run {run + 1}/{args.runs}: start-up {game[-1]['startup']:.1f} ms (bare "
+                  f"{bare[-1]['startup']:.1f}), marquee CPU {game[-1]['marquee_cpu']:.4f} s (floor "
+                  f"{title[-1]['marquee_cpu']:.4f}), die CPU {game[-1]['die_cpu']:.4f} s", flush=True)
+        die_periods, marquee_periods = [], []
+        for _ in range(args.tick_runs):
+            periods = bench.tick_run(args.game)
+            die_periods += periods["die"]
+            marquee_periods += periods["marquee"]
+        for name, values in (("die", die_periods), ("marquee", marquee_periods)):
+            if len(values) < MIN_TICK_INTERVALS:
+                raise BenchError(f"only {len(values)} {name} tick intervals were logged")
+        elapsed = time.monotonic() - began
+        load_after = os.getloadavg()
+    except BenchError as error:
+        log.seek(0)
+        sys.stderr.write(log.read()[-4000:])
+        print(f"bench: {error}", file=sys.stderr)
+        return 1
+    except KeyboardInterrupt:
+        print("bench: interrupted", file=sys.stderr)
+        return 130
+    finally:
+        if bench:
+            bench.stop_all()
+        if server:
+            server.stop()
+
+    def column(rows, key):
+        return [row[key] for row in rows]
+
+    def median(rows, key):
+        return statistics.median(column(rows, key))
+
+    table = []
+
+    def row(figure, ours, floor, target, passed):
+        table.append((figure, ours, floor, target, "PASS" if passed else "MISS"))
+
+    row("start-up, exec to window mapped (ms)", spread(column(game, "startup"), 1),
+        spread(column(bare, "startup"), 1), "<= 1.1 x bare",
+        median(game, "startup") <= 1.1 * median(bare, "startup"))
+    row("resident memory 3 s after start (MB)", spread(column(game, "memory"), 1),
+        spread(column(bare, "memory"), 1), "<= bare + 3 MB",
+        median(game, "memory") <= median(bare, "memory") + 3)
+    row("marquee: CPU s per 10 s", spread(column(game, "marquee_cpu"), 4),
+        spread(column(title, "marquee_cpu"), 4), "<= 1.1 x title floor",
+        median(game, "marquee_cpu") <= 1.1 * median(title, "marquee_cpu"))
+    row("marquee: wake-ups per s", spread(column(game, "marquee_wakeups"), 1),
+        spread(column(title, "marquee_wakeups"), 1), "<= 1.1 x title floor",
+        median(game, "marquee_wakeups") <= 1.1 * median(title, "marquee_wakeups"))
+    row("die rolling: CPU s per 10 s", spread(column(game, "die_cpu"), 4), "-", "<= 0.1000 (1% of a core)",
+        median(game, "die_cpu") <= 0.1)
+    row("die rolling: wake-ups per s", spread(column(game, "die_wakeups"), 1), "-", "(no target)", True)
+    for name, values, period in (("die", die_periods, DIE_PERIOD_MS),
+                                 ("marquee", marquee_periods, MARQUEE_PERIOD_MS)):
+        mid = statistics.median(values)
+        p95 = percentile(values, 0.95)
+        row(f"{name} tick period, median (ms) [n={len(values)}]", f"{mid:.2f}", "-",
+            f"{period} +/- 1", abs(mid - period) <= 1)
+        row(f"{name} tick period, 95th percentile (ms)", f"{p95:.2f} (max {max(values):.2f})", "-",
+            f"{period} +/- 5", abs(p95 - period) <= 5)
+
+    header = ("figure", "HighRoll: median [min-max]", "floor: median [min-max]", "target", "result")
+    widths = [max(len(str(line[i])) for line in [header, *table]) for i in range(len(header))]
+
+    def markdown(line):
+        return "| " + " | ".join(str(cell).ljust(width) for cell, width in zip(line, widths)) + " |"
+
+    lines = [markdown(header), "|" + "|".join("-" * (width + 2) for width in widths) + "|"]
+    lines += [markdown(line) for line in table]
+    lines.append("")
+    lines.append(f"{args.runs} runs of each program, {args.tick_runs} tick-log runs, {elapsed:.0f} s; "
+                 f"load average {load_before[0]:.2f} before, {load_after[0]:.2f} after; "
+                 f"{os.cpu_count()} CPUs.")
+    lines.append("utime+stime cross-check (s per 10 s, medians): marquee "
+                 f"{median(game, 'marquee_ticks_cpu'):.2f} (floor {median(title, 'marquee_ticks_cpu'):.2f}), "
+                 f"die {median(game, 'die_ticks_cpu'):.2f}.")
+    text = "\n".join(lines)
+    print()
+    print(text)
+    if args.save:
+        with open(args.save, "w") as out:
+            out.write(text + "\n")
+    return 0 if all(line[4] == "PASS" for line in table) else 3
+
+
+if __name__ == "__main__":
+    sys.exit(main())

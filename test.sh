@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds HighRoll with warnings as errors and runs every test.
+# Installs what is missing, builds HighRoll with warnings as errors and runs every test, then runs them
+# again under the sanitizers.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
@@ -7,3 +8,6 @@ source scripts/common.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
     "${PACKAGING_TEST_PACKAGES[@]}" "${RELIABILITY_TEST_PACKAGES[@]}"
 cmake --workflow --preset ci
+# The same tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer: a memory error, a
+# leak or undefined behaviour anywhere they reach fails the run.
+cmake --workflow --preset asan

@@ -1,0 +1,72 @@
+#include "displaylossguard.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+
+DisplayLossGuard* g_guard = nullptr;
+
+// How Qt 6's platform plugins word a broken display connection. The X11 plugin has two: one when its
+// event reader finds the connection closed, one from the Xlib I/O error handler it installs.
+constexpr std::array<QLatin1String, 3> kConnectionLost{
+    QLatin1String("The X11 connection broke"),
+    QLatin1String("The Wayland connection broke"),
+    QLatin1String("The Wayland connection experienced a fatal error"),
+};
+
+bool reportsConnectionLost(const QString& message)
+{
+    for (const QLatin1String prefix : kConnectionLost) {
+        if (message.startsWith(prefix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+DisplayLossGuard::DisplayLossGuard(QString programName)
+    : m_programName(std::move(programName))
+{
+    g_guard = this;
+    m_previous = qInstallMessageHandler(&DisplayLossGuard::handleMessage);
+}
+
+DisplayLossGuard::~DisplayLossGuard()
+{
+    qInstallMessageHandler(m_previous);
+    g_guard = nullptr;
+}
+
+void DisplayLossGuard::handleMessage(QtMsgType type, const QMessageLogContext& context,
+                                     const QString& message)
+{
+    if (g_guard == nullptr) {
+        return;
+    }
+    if (type != QtDebugMsg && type != QtInfoMsg && reportsConnectionLost(message)) {
+        g_guard->fail(message);
+    }
+    if (g_guard->m_previous != nullptr) {
+        g_guard->m_previous(type, context, message);
+    }
+}
+
+void DisplayLossGuard::fail(const QString& reason) const
+{
+    const bool wayland = reason.contains(QLatin1String("Wayland"));
+    const QString display = wayland
+                                ? QStringLiteral("WAYLAND_DISPLAY=") + qEnvironmentVariable("WAYLAND_DISPLAY")
+                                : QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY");
+    std::fprintf(stderr, "%s: lost the display (%s): %s\n", qPrintable(m_programName), qPrintable(display),
+                 qPrintable(reason.section(QLatin1Char('\n'), 0, 0).trimmed()));
+    std::fflush(stderr);
+    // The game keeps nothing that needs saving, and with the connection gone neither the window nor the
+    // application can be torn down normally: end here, before Qt's or Xlib's exit() runs the exit
+    // handlers under threads that are still running.
+    std::_Exit(kDisplayLostStatus);
+}

@@ -1,0 +1,104 @@
+// The game as a Wayland client of a private headless compositor: it must start, play and end there as
+// it does on X11. The title is observed from outside through the client's own protocol log
+// (WAYLAND_DEBUG=client), which shows every xdg_toplevel.set_title request it sends.
+#include "gameprocess.h"
+#include "westonserver.h"
+
+#include <csignal>
+#include <optional>
+
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kStartTimeoutMs = 30000;
+constexpr int kStopTimeoutMs = 5000;
+// Titles the marquee must have shown before the game counts as playing: it scrolls one step per tick,
+// so each is a different title, and a dozen take well under a second.
+constexpr qsizetype kMarqueeSteps = 12;
+
+const QRegularExpression kSetTitle(QStringLiteral("-> xdg_toplevel@\\d+\\.set_title\\(\"(.*)\"\\)$"),
+                                   QRegularExpression::MultilineOption);
+// A protocol log line begins with a bracketed timestamp.
+const QRegularExpression kProtocolLine(QStringLiteral("^\\[\\s*\\d+\\.\\d+\\]"));
+
+QSet<QString> titlesSent(const QString& log)
+{
+    QSet<QString> titles;
+    for (const QRegularExpressionMatch& match : kSetTitle.globalMatch(log)) {
+        titles.insert(match.captured(1));
+    }
+    return titles;
+}
+
+QStringList linesOtherThanProtocol(QStringList lines)
+{
+    lines.removeIf([](const QString& line) { return kProtocolLine.match(line).hasMatch(); });
+    return lines;
+}
+
+class OnWayland : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(compositor.start()) << compositor.error().toStdString();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), compositor.socketName());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), compositor.runtimeDir());
+        environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+        game.emplace(environment);
+        ASSERT_TRUE(game->start());
+    }
+
+    void TearDown() override { game.reset(); }
+
+    WestonServer compositor;
+    std::optional<GameProcess> game;
+};
+
+TEST_F(OnWayland, startsPlaysWithAScrollingTitleAndEndsOnSigterm)
+{
+    ASSERT_TRUE(game->waitUntilPlaying(kStartTimeoutMs)) << game->stderrText().right(2000).toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return titlesSent(game->stderrText()).size() >= kMarqueeSteps; },
+                                kStartTimeoutMs))
+        << "titles sent: " << titlesSent(game->stderrText()).size();
+    const QSet<QString> titles = titlesSent(game->stderrText());
+    for (const QString& title : titles) {
+        if (title != QLatin1String("Form1")) {
+            EXPECT_EQ(title.size(), 60) << title.toStdString();
+        }
+    }
+
+    game->sendSignal(SIGTERM);
+    const GameProcess::Exit exit = game->waitForExit(kStopTimeoutMs);
+    EXPECT_TRUE(exit.finished);
+    EXPECT_EQ(exit.status, QProcess::NormalExit);
+    EXPECT_EQ(exit.code, 0);
+    const QStringList unexpected = linesOtherThanProtocol(game->unexpectedStderrLines());
+    EXPECT_TRUE(unexpected.isEmpty()) << unexpected.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(OnWayland, losingTheCompositorEndsTheGameWithOneLineAndAFailureStatus)
+{
+    ASSERT_TRUE(game->waitUntilPlaying(kStartTimeoutMs)) << game->stderrText().right(2000).toStdString();
+    compositor.stop();
+    const GameProcess::Exit exit = game->waitForExit(kStopTimeoutMs);
+    EXPECT_TRUE(exit.finished);
+    EXPECT_EQ(exit.status, QProcess::NormalExit) << "a crash or an abort, not an orderly exit";
+    EXPECT_EQ(exit.code, 1) << "the status of a display that cannot be opened, too";
+    const QStringList lines = linesOtherThanProtocol(game->unexpectedStderrLines());
+    ASSERT_EQ(lines.size(), 1) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(lines.first().startsWith(
+        QStringLiteral("highroll: lost the display (WAYLAND_DISPLAY=%1): The Wayland connection broke")
+            .arg(compositor.socketName())))
+        << lines.first().toStdString();
+}
+
+} // namespace

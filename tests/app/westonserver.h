@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A private headless Wayland compositor (weston) for one test. Its socket lives in a runtime directory
+// of its own (XDG_RUNTIME_DIR must be private to the user, which QTemporaryDir's 0700 folder is), so
+// it never meets a compositor of the desktop or of another test. It is stopped when the object goes
+// away.
+class WestonServer {
+public:
+    WestonServer() = default;
+    ~WestonServer();
+    WestonServer(const WestonServer&) = delete;
+    WestonServer& operator=(const WestonServer&) = delete;
+
+    // False, with the reason in error(), if the compositor's socket did not appear within timeoutMs.
+    bool start(int timeoutMs = 20000);
+    QString runtimeDir() const { return m_runtimeDir.path(); }
+    QString socketName() const;
+    QString error() const { return m_error; }
+    // Ends the compositor (SIGTERM) and waits for it.
+    void stop();
+
+private:
+    QTemporaryDir m_runtimeDir;
+    QProcess m_process;
+    QString m_error;
+};

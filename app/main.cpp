@@ -1,8 +1,16 @@
+#include "displaylossguard.h"
 #include "form1.h"
+#include "quitonsignal.h"
 #include "splitmix64.h"
 #include "startupguard.h"
 
+#include <csignal>
+
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 int main(int argc, char* argv[])
 {
@@ -16,7 +24,21 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     startup.finish();
+    // A request to stop from outside (logout, a service manager, Ctrl+C, a closed terminal) ends the
+    // game as closing its window does: status 0, everything torn down in order.
+    const QuitOnSignal quitOnSignal({SIGTERM, SIGINT, SIGHUP});
+    const DisplayLossGuard displayLoss(QStringLiteral("highroll"));
     QGuiApplication::setDesktopFileName(QStringLiteral(HIGHROLL_APP_ID));
+    // Every size the resource holds, so each place the window manager shows the icon looks sharp. They
+    // are read as PNG by name: left to guess, Qt would load every image plugin to ask which one reads
+    // them, which costs about 15 ms of start-up.
+    QIcon icon;
+    for (const QFileInfo& rendering : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
+        QImageReader reader(rendering.filePath(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImageReader(&reader));
+    }
+    QApplication::setWindowIcon(icon);
 
     SplitMix64 random;
     Form1 window(random);

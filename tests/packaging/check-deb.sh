@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The Debian package: its control fields, its files, and that the program it holds starts and runs.
+# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh> <config>
+set -euo pipefail
+here=$(dirname "$0")
+source "$here/common.sh"
+folder=$1 version=$2 app_id=$3 package_lists=$4 fortify=$5
+need dpkg-deb dpkg
+
+mapfile -t debs < <(find "$folder" -maxdepth 1 -name 'highroll_*.deb')
+[ "${#debs[@]}" -eq 1 ] || fail "expected one highroll_*.deb in $folder, found ${#debs[@]}"
+deb=${debs[0]}
+field() { dpkg-deb --field "$deb" "$1"; }
+
+[ "$(field Package)" = highroll ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version), the program is $version"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
+[ "$(field Section)" = games ] || fail "Section: $(field Section)"
+[[ "$(field Maintainer)" =~ ^[^\<\>]+\ \<[^@\ ]+@[^@\ ]+\>$ ]] || fail "Maintainer is not 'Name <address>': $(field Maintainer)"
+description=$(field Description)
+[ "$(wc -l <<<"$description")" -ge 2 ] || fail "Description has no long part: $description"
+pass "control: highroll $version, section games, maintainer $(field Maintainer)"
+
+# dpkg-shlibdeps reads these from the binary; a package without them would install and not start.
+# names <relations>: the package names of a Depends-style field, one a line, versions and | dropped.
+names() { sed -e 's/([^)]*)//g' -e 's/[,|]/\n/g' <<<"$1" | tr -d ' ' | sed '/^$/d'; }
+depends=$(field Depends)
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    names "$depends" | grep -Fxq "$library" || fail "Depends lacks $library: $depends"
+done
+# The fonts the scripts install for the layout must come with the package too.
+mapfile -t fonts < <(bash -c 'source "$1"; printf "%s\n" "${FONT_PACKAGES[@]}"' _ "$package_lists")
+[ "${#fonts[@]}" -gt 0 ] || fail "no FONT_PACKAGES in $package_lists"
+relations="$depends, $(field Recommends)"
+for font in "${fonts[@]}"; do
+    names "$relations" | grep -Fxq "$font" || fail "neither Depends nor Recommends names $font"
+done
+pass "Depends: $depends"
+pass "Recommends: $(field Recommends)"
+
+listing=$(dpkg-deb --contents "$deb")
+for path in usr/bin/highroll "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
+    grep -Eq " \./$path$" <<<"$listing" || fail "the package lacks /$path"
+done
+grep -Eq '^-rwxr-xr-x root/root .* \./usr/bin/highroll$' <<<"$listing" ||
+    fail "/usr/bin/highroll is not an executable owned by root: $(grep usr/bin/highroll <<<"$listing")"
+strays=$(awk '$1 !~ /^d/ { print $NF }' <<<"$listing" | grep -Ev '^\./usr/(bin|share)/' || true)
+[ -z "$strays" ] || fail "files outside /usr/bin and /usr/share: $strays"
+pass "$(awk '$1 !~ /^d/' <<<"$listing" | wc -l) files, all under /usr/bin and /usr/share"
+
+scratch=$(mktemp -d)
+game=""
+cleanup() {
+    [ -z "$game" ] || kill -KILL "$game" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+dpkg -x "$deb" "$scratch/root"
+binary=$scratch/root/usr/bin/highroll
+file "$binary" | grep -q ', stripped' || fail "the packaged program is not stripped: $(file "$binary")"
+bash "$here/check-hardening.sh" "$binary" "$fortify"
+
+# Started from the unpacked package, the program runs until it is told to stop.
+QT_QPA_PLATFORM=offscreen "$binary" >"$scratch/out.log" 2>"$scratch/err.log" &
+game=$!
+sleep 1.5
+kill -0 "$game" 2>/dev/null || {
+    status=0
+    wait "$game" || status=$?
+    game=""
+    fail "the packaged program ended by itself within 1.5 s (status $status): $(cat "$scratch/err.log")"
+}
+kill -TERM "$game"
+status=0
+for _ in $(seq 50); do
+    kill -0 "$game" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$game" 2>/dev/null && fail "the packaged program did not end within 5 s of SIGTERM"
+wait "$game" || status=$?
+game=""
+# 143 is 128 + SIGTERM: ended by the signal, as asked. Anything else (an abort, a crash) is a fault.
+[ "$status" -eq 0 ] || [ "$status" -eq 143 ] || fail "after SIGTERM the program ended with status $status: $(cat "$scratch/err.log")"
+pass "the packaged program ran 1.5 s and ended on SIGTERM (status $status)"

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The installed files of a desktop application: where they are, that the desktop entry and the
+# AppStream metainfo validate, and that they agree with each other and with the program's version.
+# Usage: check-installed-tree.sh <prefix> <application id> <version> <icon size>...
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+prefix=$1 app_id=$2 version=$3
+shift 3
+sizes=("$@")
+need desktop-file-validate desktop-file-utils
+need appstreamcli appstream
+need rsvg-convert librsvg2-bin
+need identify imagemagick
+
+binary=$prefix/bin/highroll
+desktop=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+svg=$prefix/share/icons/hicolor/scalable/apps/$app_id.svg
+for file in "$binary" "$desktop" "$metainfo" "$svg"; do
+    [ -f "$file" ] || fail "not installed: $file"
+done
+[ -x "$binary" ] || fail "$binary is not executable"
+pass "program, desktop entry, metainfo and scalable icon are installed"
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+# The tree as a whole: the metainfo's launchable must name an installed desktop entry.
+appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli rejects the installed tree"
+pass "desktop entry and metainfo validate"
+
+key() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(key Icon)" = "$app_id" ] || fail "desktop entry Icon=$(key Icon), expected $app_id"
+exec_name=$(key Exec | cut -d' ' -f1)
+[ -x "$prefix/bin/$exec_name" ] || fail "desktop entry Exec=$exec_name is not an installed program"
+[ -n "$(key StartupWMClass)" ] || fail "desktop entry has no StartupWMClass"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $app_id.desktop"
+grep -q "<binary>$exec_name</binary>" "$metainfo" || fail "metainfo does not provide the binary $exec_name"
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
+[ "$released" = "$version" ] || fail "metainfo release '$released', program version '$version'"
+pass "desktop entry and metainfo name the program, the icon and version $version"
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+rsvg-convert --width 64 --height 64 "$svg" --output "$scratch/icon.png" || fail "$svg does not render"
+for size in "${sizes[@]}"; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    [ -f "$png" ] || fail "not installed: $png"
+    [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "$png is not ${size}x${size}"
+done
+pass "icons in the hicolor theme: scalable and ${sizes[*]} px"

@@ -1,0 +1,15 @@
+# Shared by the packaging checks: one way to fail, and a clear word when a tool is missing.
+
+fail() {
+    printf 'FAIL: %s\n' "$*" >&2
+    exit 1
+}
+
+# need <command> <Debian package>: the checks name the package that brings a missing tool.
+need() {
+    command -v "$1" >/dev/null 2>&1 || fail "$1 is not installed (Debian package $2; scripts/common.sh installs it)"
+}
+
+pass() {
+    printf 'ok: %s\n' "$*"
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix, fresh each time, for the checks of the installed files.
+# Usage: install-tree.sh <build dir> <config> <prefix>
+set -euo pipefail
+build=$1 config=$2 prefix=$3
+rm -rf "$prefix"
+# A build without a build type has no config to name.
+cmake --install "$build" ${config:+--config "$config"} --prefix "$prefix"

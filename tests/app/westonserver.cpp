@@ -1,5 +1,7 @@
 #include "westonserver.h"
 
+#include "stopprocess.h"
+
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -53,12 +55,5 @@ bool WestonServer::start(int timeoutMs)
 
 void WestonServer::stop()
 {
-    if (m_process.state() == QProcess::NotRunning) {
-        return;
-    }
-    m_process.terminate();
-    if (!m_process.waitForFinished(10000)) {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    stopProcess(m_process);
 }

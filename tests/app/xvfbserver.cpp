@@ -1,5 +1,7 @@
 #include "xvfbserver.h"
 
+#include "stopprocess.h"
+
 #include <QTest>
 
 XvfbServer::~XvfbServer()
@@ -35,12 +37,5 @@ bool XvfbServer::start(int timeoutMs)
 
 void XvfbServer::stop()
 {
-    if (m_process.state() == QProcess::NotRunning) {
-        return;
-    }
-    m_process.terminate();
-    if (!m_process.waitForFinished(10000)) {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    stopProcess(m_process);
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProcess>
+
+// Ends a helper server a test started: politely first, so it can remove its sockets and lock files,
+// then by force if it does not go.
+inline void stopProcess(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning) {
+        return;
+    }
+    process.terminate();
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+}

@@ -3,6 +3,9 @@
 #include "quitonsignal.h"
 #include "splitmix64.h"
 #include "startupguard.h"
+#ifdef HIGHROLL_WAYLAND_PROBE
+#include "waylanddecorations.h"
+#endif
 
 #include <csignal>
 
@@ -22,6 +25,9 @@ int main(int argc, char* argv[])
     if (!startup.displayConfigured()) {
         return StartupGuard::kNoDisplayStatus;
     }
+#ifdef HIGHROLL_WAYLAND_PROBE
+    WaylandDecorations::configure();
+#endif
     QApplication app(argc, argv);
     startup.finish();
     // A request to stop from outside (logout, a service manager, Ctrl+C, a closed terminal) ends the

@@ -40,9 +40,10 @@ const std::array<std::initializer_list<int>, kFaces> kFacePips{{
 
 } // namespace
 
-Form1::Form1(RandomSource& random, QWidget* parent)
+Form1::Form1(RandomSource& random, TimeOfDay timeOfDay, QWidget* parent)
     : Form(parent)
     , m_random(random)
+    , m_timeOfDay(timeOfDay)
     , m_controls(FormBuilder::build(*this, form1Layout()))
     , Command1(m_controls.button(QStringLiteral("Command1")))
     , Timer1(m_controls.timer(QStringLiteral("Timer1")))
@@ -62,7 +63,7 @@ Form1::Form1(RandomSource& random, QWidget* parent)
 
 void Form1::Form_Load()
 {
-    m_random.seed(secondsSinceMidnight());
+    m_random.seed(m_timeOfDay());
     marqueeText = kMarqueeLiteral;
     gameState = GameState::OpeningRoll;
 }

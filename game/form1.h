@@ -3,6 +3,7 @@
 #include "controlset.h"
 #include "form.h"
 #include "gamestate.h"
+#include "timeofday.h"
 
 #include <QString>
 
@@ -16,8 +17,13 @@ class Form1 : public Form {
     Q_OBJECT
 
 public:
-    // random supplies every random number the game draws; it must outlive the window.
-    explicit Form1(RandomSource& random, QWidget* parent = nullptr);
+    // Seconds since local midnight; the seed of the dice at load.
+    using TimeOfDay = float (*)();
+
+    // random supplies every random number the game draws; it must outlive the window. timeOfDay is
+    // the clock the dice are seeded from (tests pass a fixed one).
+    explicit Form1(RandomSource& random, TimeOfDay timeOfDay = &secondsSinceMidnight,
+                   QWidget* parent = nullptr);
 
     // The button, and the die when the computer's roll stops: moves the game on by one step.
     void Command1_Click();
@@ -38,6 +44,7 @@ private:
     void showFace(int value);
 
     RandomSource& m_random;
+    TimeOfDay m_timeOfDay;
     ControlSet m_controls;
 
     // The controls the rules act on, by their layout names.

@@ -1,13 +1,19 @@
 #include "displaylossguard.h"
 
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 #include <utility>
 
 namespace {
 
 DisplayLossGuard* g_guard = nullptr;
+// Set by the first thread that reports the loss. Qt's event thread and the GUI thread can both see the
+// broken connection; the process must still say so once and end once.
+std::atomic<bool> g_failing{false};
 
 // How Qt 6's platform plugins word a broken display connection. The X11 plugin has two: one when its
 // event reader finds the connection closed, one from the Xlib I/O error handler it installs.
@@ -58,6 +64,12 @@ void DisplayLossGuard::handleMessage(QtMsgType type, const QMessageLogContext& c
 
 void DisplayLossGuard::fail(const QString& reason) const
 {
+    if (g_failing.exchange(true)) {
+        // Another thread is already printing the line and ending the process, which ends this one too.
+        for (;;) {
+            std::this_thread::sleep_for(std::chrono::hours(1));
+        }
+    }
     const bool wayland = reason.contains(QLatin1String("Wayland"));
     const QString display = wayland
                                 ? QStringLiteral("WAYLAND_DISPLAY=") + qEnvironmentVariable("WAYLAND_DISPLAY")

@@ -74,8 +74,9 @@ void StartupGuard::fail(const QString& reason) const
     // matters. The first held message is usually the platform's reason ("could not connect to display").
     QString detail = m_held.isEmpty() ? reason : m_held.first();
     detail = detail.section(QLatin1Char('\n'), 0, 0).trimmed();
-    const QString display = environment("WAYLAND_DISPLAY").isEmpty()
-                                ? QStringLiteral("DISPLAY=") + environment("DISPLAY")
+    const bool x11 = environment("WAYLAND_DISPLAY").isEmpty() ||
+                     environment("QT_QPA_PLATFORM").startsWith(QLatin1String("xcb"));
+    const QString display = x11 ? QStringLiteral("DISPLAY=") + environment("DISPLAY")
                                 : QStringLiteral("WAYLAND_DISPLAY=") + environment("WAYLAND_DISPLAY");
     std::fprintf(stderr, "%s: cannot start: no display could be opened (%s): %s\n", qPrintable(m_programName),
                  qPrintable(display), qPrintable(detail));

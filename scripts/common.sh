@@ -2,7 +2,7 @@
 # missing, so the scripts are cheap to run again and never call apt when everything is there.
 
 # To build the game.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev)
 # Look-alikes of the layout's faces: Liberation Mono for Courier New, Bebas Neue for Impact, Lato Black
 # for Arial Black.
 FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)

@@ -15,7 +15,9 @@ const QString kMarquee = QStringLiteral("          P r e s s  Y o u r  L u c k !
 TEST(FormLoad, seedsFromTheTimeOfDayAndTouchesNoControl)
 {
     ScriptedRandom random;
-    Form1 form(random);
+    // A second before midnight, where a seed taken from anything but this clock would be far off.
+    constexpr float kLateEvening = 86399.0f;
+    Form1 form(random, [] { return kLateEvening; });
     const auto snapshot = [&form] {
         QStringList state{form.caption()};
         for (const auto& [name, control] : form.controls().all()) {
@@ -30,11 +32,10 @@ TEST(FormLoad, seedsFromTheTimeOfDayAndTouchesNoControl)
         return state;
     };
     const QStringList before = snapshot();
-    const float now = secondsSinceMidnight();
     form.load();
 
     ASSERT_EQ(random.seeds.size(), 1U);
-    EXPECT_NEAR(random.seeds.front(), now, 2.0);
+    EXPECT_EQ(random.seeds.front(), kLateEvening);
     EXPECT_EQ(form.state(), GameState::OpeningRoll);
     EXPECT_EQ(form.marquee(), kMarquee);
     EXPECT_EQ(form.marquee().size(), 52);

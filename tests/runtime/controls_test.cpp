@@ -72,6 +72,12 @@ TEST(CommandButton, hiddenButtonGivesUpFocusAndIgnoresKeys)
     QTest::keyClick(window.button, Qt::Key_Enter);
     window.button->click();
     EXPECT_EQ(activated.count(), 0);
+
+    // Space pressed while hidden and released once shown again: the press never counted.
+    QTest::sendKeyEvent(QTest::Press, window.button, Qt::Key_Space, QString(), Qt::NoModifier);
+    window.button->setVisible(true);
+    QTest::sendKeyEvent(QTest::Release, window.button, Qt::Key_Space, QString(), Qt::NoModifier);
+    EXPECT_EQ(activated.count(), 0);
 }
 
 TEST(CommandButton, takesFocusBackWhenShownAgain)

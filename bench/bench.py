@@ -58,6 +58,8 @@ def percentile(values, fraction):
     return ordered[rank - 1]
 
 
+# The tests' X helpers (tests/app/xvfbserver.*, x11desktop.*) are not used here: bench.sh builds no tests,
+# and the start-up figure needs the MapNotify read on a socket this script selects on, plus XTEST clicks.
 class Xvfb:
     """A private X server. -displayfd lets the server pick a free display number itself, so two
     benchmarks (or a test run) on one machine never race for the same number."""

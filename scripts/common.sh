@@ -6,9 +6,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev)
 # Look-alikes of the layout's faces: Liberation Mono for Courier New, Bebas Neue for Impact, Lato Black
 # for Arial Black.
 FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
-# To build and run the tests: GoogleTest, a real X server for the tests that need one, and tools to
-# look at and drive its windows.
-TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+# To build and run the tests: GoogleTest, a real X server for the tests that need one (they read its
+# windows over xcb themselves) and ImageMagick for the icon checks.
+TEST_PACKAGES=(googletest libgtest-dev xvfb imagemagick)
 # To check the installed program: desktop entry and metainfo validators, the Debian package tools.
 PACKAGING_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file librsvg2-bin binutils-mingw-w64-x86-64)
 # To test the program under faults: sanitizers, valgrind, a headless Wayland compositor.

@@ -12,7 +12,7 @@ const QString kTickLog = QStringLiteral("highroll.ticks: ");
 
 } // namespace
 
-GameProcess::GameProcess(QProcessEnvironment environment, QStringList wrapper)
+GameProcess::GameProcess(QProcessEnvironment environment, QStringList wrapper, const QString& program)
 {
     environment.insert(QStringLiteral("QT_LOGGING_RULES"),
                        QStringLiteral("highroll.signals.debug=true;highroll.ticks.debug=true"));
@@ -21,7 +21,7 @@ GameProcess::GameProcess(QProcessEnvironment environment, QStringList wrapper)
     }
     m_process.setProcessEnvironment(std::move(environment));
     QStringList arguments = std::move(wrapper);
-    arguments.append(QStringLiteral(HIGHROLL_BINARY));
+    arguments.append(program);
     m_process.setProgram(arguments.takeFirst());
     m_process.setArguments(arguments);
     m_process.setStandardOutputFile(QProcess::nullDevice());

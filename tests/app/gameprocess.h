@@ -21,8 +21,10 @@ public:
 
     // The program logs when its signal handlers are in place and every timer tick; waitUntilPlaying()
     // reads that. A desktop session gives every program a private XDG_RUNTIME_DIR; one is made here
-    // when environment has none, so Qt does not warn about its absence.
-    explicit GameProcess(QProcessEnvironment environment, QStringList wrapper = {});
+    // when environment has none, so Qt does not warn about its absence. program is the build's own
+    // unless a test runs an installed copy.
+    explicit GameProcess(QProcessEnvironment environment, QStringList wrapper = {},
+                         const QString& program = QStringLiteral(HIGHROLL_BINARY));
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;

@@ -13,8 +13,8 @@ struct FreeReply {
 };
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, FreeReply>;
 
-// Property values are read up to this many 32-bit units: far more than a title or a protocol list has.
-constexpr std::uint32_t kMaxPropertyUnits = 4096;
+// An icon side beyond this is a malformed _NET_WM_ICON rather than an image worth reading.
+constexpr std::uint32_t kMaxIconSide = 1024;
 
 } // namespace
 
@@ -53,10 +53,12 @@ std::uint32_t X11Desktop::atom(const char* name) const
     return reply ? reply->atom : static_cast<std::uint32_t>(XCB_ATOM_NONE);
 }
 
-QByteArray X11Desktop::property(Window window, std::uint32_t name, std::uint32_t type) const
+QByteArray X11Desktop::property(Window window, std::uint32_t name, std::uint32_t type,
+                                std::uint32_t offsetUnits, std::uint32_t lengthUnits) const
 {
     const ReplyPtr<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        m_connection, xcb_get_property(m_connection, 0, window, name, type, 0, kMaxPropertyUnits), nullptr));
+        m_connection, xcb_get_property(m_connection, 0, window, name, type, offsetUnits, lengthUnits),
+        nullptr));
     if (!reply || reply->type != type) {
         return {};
     }
@@ -115,6 +117,42 @@ QString X11Desktop::title(Window window) const
         return QString::fromUtf8(name);
     }
     return QString::fromLatin1(property(window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING));
+}
+
+QStringList X11Desktop::wmClass(Window window) const
+{
+    // Two null-terminated Latin-1 strings (ICCCM 4.1.2.5).
+    const QByteArray value = property(window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING);
+    QStringList names;
+    for (const QByteArray& name : value.split('\0')) {
+        if (!name.isEmpty()) {
+            names.append(QString::fromLatin1(name));
+        }
+    }
+    return names;
+}
+
+QImage X11Desktop::icon(Window window) const
+{
+    // _NET_WM_ICON holds width, height, then width * height ARGB pixels (not premultiplied), then the next
+    // image; 32-bit values arrive in this client's byte order.
+    const std::uint32_t netWmIcon = atom("_NET_WM_ICON");
+    const QByteArray size = property(window, netWmIcon, XCB_ATOM_CARDINAL, 0, 2);
+    std::uint32_t side[2] = {};
+    if (size.size() != sizeof side) {
+        return {};
+    }
+    std::memcpy(side, size.constData(), sizeof side);
+    if (side[0] == 0 || side[1] == 0 || side[0] > kMaxIconSide || side[1] > kMaxIconSide) {
+        return {};
+    }
+    const QByteArray pixels = property(window, netWmIcon, XCB_ATOM_CARDINAL, 2, side[0] * side[1]);
+    QImage image(static_cast<int>(side[0]), static_cast<int>(side[1]), QImage::Format_ARGB32);
+    if (pixels.size() != image.sizeInBytes()) {
+        return {};
+    }
+    std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
+    return image;
 }
 
 bool X11Desktop::requestClose(Window window) const

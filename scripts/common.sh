@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh, test.sh and bench.sh: the Debian packages the project needs, installed only when
 # missing, so the scripts are cheap to run again and never call apt when everything is there.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the build tree into an empty folder, as a release would.
 # Usage: build-deb.sh <build dir> <config> <output dir>
 set -euo pipefail

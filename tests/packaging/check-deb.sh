@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its control fields, its files, and that the program it holds starts and runs.
 # Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh> <config>
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The PNG renderings and the Windows .ico are made from the SVG by packaging/icons/render-icons.sh and
 # kept in the tree; they must still show what the SVG shows.
 # Usage: check-icon-renderings.sh <packaging source dir>

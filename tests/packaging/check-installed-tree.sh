@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed files of a desktop application: where they are, that the desktop entry and the
 # AppStream metainfo validate, and that they agree with each other and with the program's version.
 # Usage: check-installed-tree.sh <prefix> <application id> <version> <icon size>...

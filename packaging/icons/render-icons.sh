@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 source ./icon-sizes.sh
 
-svg=io.github.highroll.HighRoll.svg
+svg=io.github.highroll.highroll.svg
 mkdir -p png
 frames=()
 for size in "${ICON_SIZES[@]}"; do

@@ -10,7 +10,7 @@ packaging=$1
 need rsvg-convert librsvg2-bin
 need compare imagemagick
 source "$packaging/icons/icon-sizes.sh"
-svg=$packaging/icons/io.github.highroll.HighRoll.svg
+svg=$packaging/icons/io.github.highroll.highroll.svg
 ico=$packaging/windows/highroll.ico
 # Root-mean-square difference per channel, 0..1: renderers of other versions differ by a few levels
 # at the edges; a changed drawing differs by far more.

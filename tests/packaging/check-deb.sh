@@ -8,6 +8,7 @@ here=$(dirname "$0")
 source "$here/common.sh"
 folder=$1 version=$2 app_id=$3 package_lists=$4
 need dpkg-deb dpkg
+need readelf binutils
 
 mapfile -t debs < <(find "$folder" -maxdepth 1 -name 'highroll_*.deb')
 [ "${#debs[@]}" -eq 1 ] || fail "expected one highroll_*.deb in $folder, found ${#debs[@]}"
@@ -64,6 +65,8 @@ trap cleanup EXIT
 dpkg -x "$deb" "$scratch/root"
 binary=$scratch/root/usr/games/highroll
 file "$binary" | grep -q ', stripped' || fail "the packaged program is not stripped: $(file "$binary")"
+# Debian's programs find their libraries in the system's directories, never through a run path.
+! readelf -d "$binary" | grep -Eq '\((RUN)?PATH\)' || fail "the packaged program has a run path: $(readelf -d "$binary" | grep PATH)"
 # The package is always an optimised build, so its libc calls are fortified.
 bash "$here/check-hardening.sh" "$binary" fortified
 

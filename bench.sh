@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds HighRoll (RelWithDebInfo, as released) and the two floors it is measured against, then runs the
 # benchmark on a private Xvfb display and prints one table; docs/benchmark.md explains each figure.
 # Options go to bench/bench.py: --runs N (default 5), --tick-runs N (default 2), --save FILE.

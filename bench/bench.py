@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures HighRoll against the two floors on a private Xvfb display and prints one table.
 
 Run through ../bench.sh, which builds the three programs first. Exit status: 0 when every figure meets

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One interface target carries the hardening Debian's policy asks of a program: position-independent
 # executable, full RELRO (relocations read-only after start-up, every symbol bound at load), stack
 # protector and fortified libc calls. It is harmless on libraries: static ones pass the link options

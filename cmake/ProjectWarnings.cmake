@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One interface target carries the warning set; every target of ours links it.
 add_library(project_warnings INTERFACE)
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # HIGHROLL_SANITIZE builds everything, the tests included, with AddressSanitizer (out-of-bounds and
 # use-after-free accesses, leaks through LeakSanitizer) and UndefinedBehaviorSanitizer. Undefined
 # behaviour is made fatal, so a finding fails the test that hit it instead of scrolling past. Qt and the

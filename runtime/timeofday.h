@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Seconds since local midnight, with the fraction of a second, in single precision (to about 8 ms late

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a picture of the real game window, as a player sees it after one game, for the README:
 //   highroll_screenshot docs/screenshot.png
 // It plays with a fixed seed on the offscreen platform, so the picture is the same on every run.

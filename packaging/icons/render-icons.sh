@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the application icon (the SVG next to this script) into the PNG sizes the window and the
 # icon theme use, and into the Windows .ico. Run it after changing the SVG; the packaging tests fail
 # while the renderings and the SVG disagree. Needs rsvg-convert (librsvg2-bin) and ImageMagick.
@@ -7,7 +9,7 @@ cd "$(dirname "$0")"
 
 source ./icon-sizes.sh
 
-svg=io.github.highroll.HighRoll.svg
+svg=io.github.highroll.highroll.svg
 mkdir -p png
 frames=()
 for size in "${ICON_SIZES[@]}"; do

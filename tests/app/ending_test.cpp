@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every way the program is ended from outside: a stop signal, the window's close button, the display
 // going away. Each must end it promptly, never with a crash or a core dump, and with a status that
 // tells a script what happened.

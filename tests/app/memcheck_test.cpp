@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real game under valgrind's memcheck: a few seconds of play, then a clean end by SIGTERM. Any
 // invalid read or write, use of uninitialised memory or block definitely lost fails it; memory Qt keeps
 // until exit on purpose (still reachable) does not.

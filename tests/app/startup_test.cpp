@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program itself, started as a player would start it.
 #include <QProcess>
 #include <QProcessEnvironment>

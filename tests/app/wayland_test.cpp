@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a Wayland client of a private headless compositor: it must start, play and end there as
 // it does on X11. The title is observed from outside through the client's own protocol log
 // (WAYLAND_DEBUG=client), which shows every xdg_toplevel.set_title request it sends.

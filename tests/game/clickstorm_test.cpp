@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A storm of clicks and key presses at random moments, in every state of the game, through the real
 // event loop and with the real generator, as an impatient player (or a cat on the keyboard) delivers
 // them: on the button whether it is shown or hidden, on whatever the pointer is over, on the window and

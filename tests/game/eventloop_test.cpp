@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game through the real event loop: timers, clicks and keys arrive as they do for a player.
 #include "form1.h"
 #include "scriptedrandom.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game with its real generator, over many ticks and games, driven without the event loop.
 #include "form1.h"
 #include "splitmix64.h"

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its control fields, its files, and that the program it holds starts and runs.
-# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh> <config>
+# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh>
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/common.sh"
-folder=$1 version=$2 app_id=$3 package_lists=$4 fortify=$5
+folder=$1 version=$2 app_id=$3 package_lists=$4
 need dpkg-deb dpkg
+need readelf binutils
 
 mapfile -t debs < <(find "$folder" -maxdepth 1 -name 'highroll_*.deb')
 [ "${#debs[@]}" -eq 1 ] || fail "expected one highroll_*.deb in $folder, found ${#debs[@]}"
@@ -39,15 +42,18 @@ pass "Depends: $depends"
 pass "Recommends: $(field Recommends)"
 
 listing=$(dpkg-deb --contents "$deb")
-for path in usr/bin/highroll "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
-    "usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
+# A game's program lives in /usr/games; Debian's policy asks every package for its copyright and
+# changelog, and every program for a manual page.
+for path in usr/games/highroll "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg" usr/share/man/man6/highroll.6.gz \
+    usr/share/doc/highroll/copyright usr/share/doc/highroll/changelog.gz; do
     grep -Eq " \./$path$" <<<"$listing" || fail "the package lacks /$path"
 done
-grep -Eq '^-rwxr-xr-x root/root .* \./usr/bin/highroll$' <<<"$listing" ||
-    fail "/usr/bin/highroll is not an executable owned by root: $(grep usr/bin/highroll <<<"$listing")"
-strays=$(awk '$1 !~ /^d/ { print $NF }' <<<"$listing" | grep -Ev '^\./usr/(bin|share)/' || true)
-[ -z "$strays" ] || fail "files outside /usr/bin and /usr/share: $strays"
-pass "$(awk '$1 !~ /^d/' <<<"$listing" | wc -l) files, all under /usr/bin and /usr/share"
+grep -Eq '^-rwxr-xr-x root/root .* \./usr/games/highroll$' <<<"$listing" ||
+    fail "/usr/games/highroll is not an executable owned by root: $(grep usr/games/highroll <<<"$listing")"
+strays=$(awk '$1 !~ /^d/ { print $NF }' <<<"$listing" | grep -Ev '^\./usr/(games|share)/' || true)
+[ -z "$strays" ] || fail "files outside /usr/games and /usr/share: $strays"
+pass "$(awk '$1 !~ /^d/' <<<"$listing" | wc -l) files, all under /usr/games and /usr/share"
 
 scratch=$(mktemp -d)
 game=""
@@ -57,9 +63,12 @@ cleanup() {
 }
 trap cleanup EXIT
 dpkg -x "$deb" "$scratch/root"
-binary=$scratch/root/usr/bin/highroll
+binary=$scratch/root/usr/games/highroll
 file "$binary" | grep -q ', stripped' || fail "the packaged program is not stripped: $(file "$binary")"
-bash "$here/check-hardening.sh" "$binary" "$fortify"
+# Debian's programs find their libraries in the system's directories, never through a run path.
+! readelf -d "$binary" | grep -Eq '\((RUN)?PATH\)' || fail "the packaged program has a run path: $(readelf -d "$binary" | grep PATH)"
+# The package is always an optimised build, so its libc calls are fortified.
+bash "$here/check-hardening.sh" "$binary" fortified
 
 # Started from the unpacked package, the program runs until it is told to stop.
 QT_QPA_PLATFORM=offscreen "$binary" >"$scratch/out.log" 2>"$scratch/err.log" &

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program is built the way Debian's policy asks: a position-independent executable, full RELRO,
 # no executable stack, stack protector, and (in optimised builds) fortified libc calls.
 # Usage: check-hardening.sh <binary> fortified|unfortified

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The PNG renderings and the Windows .ico are made from the SVG by packaging/icons/render-icons.sh and
 # kept in the tree; they must still show what the SVG shows.
 # Usage: check-icon-renderings.sh <packaging source dir>
@@ -8,7 +10,7 @@ packaging=$1
 need rsvg-convert librsvg2-bin
 need compare imagemagick
 source "$packaging/icons/icon-sizes.sh"
-svg=$packaging/icons/io.github.highroll.HighRoll.svg
+svg=$packaging/icons/io.github.highroll.highroll.svg
 ico=$packaging/windows/highroll.ico
 # Root-mean-square difference per channel, 0..1: renderers of other versions differ by a few levels
 # at the edges; a changed drawing differs by far more.

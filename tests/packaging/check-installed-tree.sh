@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed files of a desktop application: where they are, that the desktop entry and the
 # AppStream metainfo validate, and that they agree with each other and with the program's version.
 # Usage: check-installed-tree.sh <prefix> <application id> <version> <icon size>...
@@ -11,6 +13,7 @@ need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
 need rsvg-convert librsvg2-bin
 need identify imagemagick
+need groff groff-base
 
 binary=$prefix/bin/highroll
 desktop=$prefix/share/applications/$app_id.desktop
@@ -23,7 +26,9 @@ done
 pass "program, desktop entry, metainfo and scalable icon are installed"
 
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+# Pedantic: even the hints a software centre's reviewer would raise are faults here.
+validation=$(appstreamcli validate --pedantic --no-net "$metainfo") || fail "appstreamcli rejects $metainfo: $validation"
+! grep -Eq '^[EWIP]: ' <<<"$validation" || fail "appstreamcli has remarks on $metainfo: $validation"
 # The tree as a whole: the metainfo's launchable must name an installed desktop entry.
 appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli rejects the installed tree"
 pass "desktop entry and metainfo validate"
@@ -39,6 +44,15 @@ grep -q "<binary>$exec_name</binary>" "$metainfo" || fail "metainfo does not pro
 released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo")
 [ "$released" = "$version" ] || fail "metainfo release '$released', program version '$version'"
 pass "desktop entry and metainfo name the program, the icon and version $version"
+
+# The manual page: a game's section 6, this version, and nothing groff would warn about.
+manual=$prefix/share/man/man6/highroll.6
+[ -f "$manual" ] || fail "not installed: $manual"
+heading=$(grep '^\.TH ' "$manual")
+[[ "$heading" == *"\"HighRoll $version\""* ]] || fail "the manual page is not of version $version: $heading"
+warnings=$(groff -ww -man -z "$manual" 2>&1)
+[ -z "$warnings" ] || fail "groff warns about $manual: $warnings"
+pass "manual page highroll(6) of version $version, no groff warnings"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The configured Windows resource file compiles with a resource compiler (MinGW's windres), and what
 # it compiles to holds the icon in every rendered size and the version record of this version.
 # Usage: check-windows-resources.sh <highroll.rc> <version> <number of icon sizes>

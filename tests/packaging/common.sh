@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the packaging checks: one way to fail, and a clear word when a tool is missing.
 
 fail() {

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix, fresh each time, for the checks of the installed files.
 # Usage: install-tree.sh <build dir> <config> <prefix>
 set -euo pipefail

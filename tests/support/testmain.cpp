@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every GoogleTest of one test program inside a QApplication. Tests are headless: they use the
 // offscreen platform unless the environment chooses another.
 #include <QApplication>

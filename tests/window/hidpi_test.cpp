@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs with QT_SCALE_FACTOR=2 (set by this program's main before the application starts).
 #include "form.h"
 #include "form1layout.h"

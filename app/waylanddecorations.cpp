@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "waylanddecorations.h"
 
 #include <cstring>

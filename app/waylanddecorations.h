@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The game paints everything in software, so it never needs a GPU buffer. Qt 6.4's Wayland client

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up of the game on a private headless Wayland compositor (weston), with Qt's default
 client-buffer set-up (EGL and a Mesa driver loaded to decide on decorations) and with the game's own
 (software only), interleaved: time from exec to the first frame committed, and resident memory 2 s later.

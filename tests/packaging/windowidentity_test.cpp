@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The installed program's window, on a real X server, is the one its desktop entry describes: its
 // WM_CLASS matches StartupWMClass, so desktops group it under the launcher, and it carries the
 // application icon in _NET_WM_ICON.

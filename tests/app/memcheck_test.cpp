@@ -38,7 +38,8 @@ TEST(Memcheck, aShortGameEndedBySigtermHasNoMemoryErrorsAndNoDefiniteLeaks)
         environment,
         {valgrind, QStringLiteral("--tool=memcheck"), QStringLiteral("--leak-check=full"),
          QStringLiteral("--show-leak-kinds=definite"), QStringLiteral("--errors-for-leak-kinds=definite"),
-         QStringLiteral("--error-exitcode=%1").arg(kFindingStatus), QStringLiteral("--num-callers=40")});
+         QStringLiteral("--error-exitcode=%1").arg(kFindingStatus), QStringLiteral("--num-callers=40"),
+         QStringLiteral("--suppressions=" HIGHROLL_VALGRIND_SUPPRESSIONS)});
     ASSERT_TRUE(game.start());
     ASSERT_TRUE(game.waitUntilPlaying(kStartTimeoutMs)) << game.stderrText().toStdString();
     QTest::qWait(kPlayMs);

@@ -4,18 +4,19 @@
 # use-after-free accesses, leaks through LeakSanitizer) and UndefinedBehaviorSanitizer. Undefined
 # behaviour is made fatal, so a finding fails the test that hit it instead of scrolling past. Qt and the
 # other system libraries are not instrumented; tests/sanitizers/ holds the run-time options and the
-# suppressions for them.
+# suppressions for them. The flags travel on one interface target, like the warnings and the hardening.
 option(HIGHROLL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 
+add_library(project_sanitizers INTERFACE)
 if(HIGHROLL_SANITIZE)
     if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
         message(FATAL_ERROR "HIGHROLL_SANITIZE needs GCC or Clang")
     endif()
-    set(HIGHROLL_SANITIZER_FLAGS
+    set(sanitizer_flags
         -fsanitize=address,undefined
         -fno-sanitize-recover=undefined
         # Frame pointers give the sanitizers' fast unwinder whole stacks in reports.
         -fno-omit-frame-pointer)
-    add_compile_options(${HIGHROLL_SANITIZER_FLAGS})
-    add_link_options(${HIGHROLL_SANITIZER_FLAGS})
+    target_compile_options(project_sanitizers INTERFACE ${sanitizer_flags})
+    target_link_options(project_sanitizers INTERFACE ${sanitizer_flags})
 endif()

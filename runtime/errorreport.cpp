@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errorreport.h"
 
+#include "runtimeerror.h"
+
 #include <cstdio>
-#include <cstdlib>
+#include <new>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -45,13 +47,28 @@ void report(const QString& message)
                 .arg(message));
     }
 
-    // Unwind through the event loop so that the window and the application close normally; with no
-    // loop to return to there is nothing left to unwind.
+    // Unwind through the event loop so that the window and the application close normally. Before the
+    // loop runs, run() returns false and its caller ends the program.
     if (QCoreApplication::instance() != nullptr && QThread::currentThread()->loopLevel() > 0) {
         QCoreApplication::exit(kRuntimeErrorStatus);
-    } else {
-        std::exit(kRuntimeErrorStatus);
     }
+}
+
+bool run(const std::function<void()>& code)
+{
+    if (g_halted) {
+        return false;
+    }
+    try {
+        code();
+    } catch (const RuntimeError& error) {
+        report(QString::fromStdString(error.what()));
+    } catch (const std::bad_alloc&) {
+        report(QStringLiteral("out of memory"));
+    } catch (const std::exception& error) {
+        report(QString::fromStdString(error.what()));
+    }
+    return !g_halted;
 }
 
 bool handlersHalted()

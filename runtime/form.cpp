@@ -3,9 +3,6 @@
 #include "form.h"
 
 #include "errorreport.h"
-#include "runtimeerror.h"
-
-#include <new>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -55,16 +52,5 @@ void Form::load()
 
 void Form::dispatch(const std::function<void()>& handler)
 {
-    if (ErrorReport::handlersHalted()) {
-        return;
-    }
-    try {
-        handler();
-    } catch (const RuntimeError& error) {
-        ErrorReport::report(QString::fromStdString(error.what()));
-    } catch (const std::bad_alloc&) {
-        ErrorReport::report(QStringLiteral("out of memory"));
-    } catch (const std::exception& error) {
-        ErrorReport::report(QString::fromStdString(error.what()));
-    }
+    ErrorReport::run(handler);
 }

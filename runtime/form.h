@@ -2,7 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "errorreport.h"
+
 #include <functional>
+#include <memory>
+#include <utility>
 
 #include <QString>
 #include <QWidget>
@@ -23,6 +27,19 @@ public:
     // Runs Form_Load once; the program calls it after building the controls and before showing the
     // window, so the handler runs before any click or tick can be delivered.
     void load();
+
+    // Builds a form of type F and loads it, both through the error report: a failure in either (a
+    // control missing from the layout, a failing Form_Load) is reported as a handler's failure is, and
+    // gives nullptr. The program then ends with ErrorReport::kRuntimeErrorStatus.
+    template <typename F, typename... Args> static std::unique_ptr<F> open(Args&&... args)
+    {
+        std::unique_ptr<F> form;
+        const bool opened = ErrorReport::run([&] {
+            form = std::make_unique<F>(std::forward<Args>(args)...);
+            form->load();
+        });
+        return opened ? std::move(form) : nullptr;
+    }
 
 protected:
     virtual void Form_Load() {}

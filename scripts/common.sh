@@ -12,7 +12,9 @@ FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
 # windows over xcb themselves) and ImageMagick for the icon checks.
 TEST_PACKAGES=(googletest libgtest-dev xvfb imagemagick)
 # To check the installed program: desktop entry and metainfo validators, the Debian package tools.
-PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils appstream dpkg-dev file librsvg2-bin binutils-mingw-w64-x86-64 debhelper lintian reuse groff-base)
+# (MinGW g++ for the check that the portable sources compile for Windows).
+PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils appstream dpkg-dev file librsvg2-bin binutils-mingw-w64-x86-64
+    g++-mingw-w64-x86-64-posix debhelper lintian reuse groff-base)
 # To test the program under faults: sanitizers, valgrind, a headless Wayland compositor.
 RELIABILITY_TEST_PACKAGES=(valgrind weston qt6-wayland libxcb1-dev)
 # For bench.sh only.

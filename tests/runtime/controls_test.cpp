@@ -229,4 +229,24 @@ TEST(ErrorReportDeathTest, aFailingHandlerEndsTheProgramWithAMessage)
         ::testing::ExitedWithCode(ErrorReport::kRuntimeErrorStatus), "run-time error: overflow");
 }
 
+// Forms that fail while they are built (a control missing from the layout) or loaded.
+class FailingToBuildForm : public Form {
+public:
+    FailingToBuildForm() { throw RuntimeError("no control named Command1"); }
+};
+class FailingToLoadForm : public Form {
+protected:
+    void Form_Load() override { throw RuntimeError("overflow in the load handler"); }
+};
+
+TEST(ErrorReportDeathTest, aWindowThatCannotBeBuiltOrLoadedIsReportedAsAHandlersFailure)
+{
+    EXPECT_EXIT(std::exit(Form::open<FailingToBuildForm>() == nullptr ? ErrorReport::kRuntimeErrorStatus : 0),
+                ::testing::ExitedWithCode(ErrorReport::kRuntimeErrorStatus),
+                "run-time error: no control named Command1");
+    EXPECT_EXIT(std::exit(Form::open<FailingToLoadForm>() == nullptr ? ErrorReport::kRuntimeErrorStatus : 0),
+                ::testing::ExitedWithCode(ErrorReport::kRuntimeErrorStatus),
+                "run-time error: overflow in the load handler");
+}
+
 } // namespace

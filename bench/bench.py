@@ -27,13 +27,30 @@ from Xlib.ext import xtest
 NS_PER_MS = 1_000_000
 CLK_TCK = os.sysconf("SC_CLK_TCK")
 
+SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def from_source(path, pattern, what):
+    """A number or text of the game, read from the one place in the program that names it."""
+    with open(os.path.join(SOURCE_DIR, path), encoding="utf-8") as source:
+        match = re.search(pattern, source.read(), re.S)
+    if match is None:
+        raise SystemExit(f"bench: cannot find {what} in {path}")
+    return match.group(1)
+
+
 # The game's pace, as the game sets it: the die and the marquee while the game waits for "Begin".
-DIE_PERIOD_MS = 50
-MARQUEE_PERIOD_MS = 40
-TITLE_WIDTH = 60
-PLAYER_ROLL_TITLE = "Roll for the Money"
-# Centre of Command1 ("Begin"), which covers x 0..201, y 120..177 of the client area.
-BEGIN_BUTTON = (100, 148)
+DIE_PERIOD_MS = int(from_source("window/form1layout.h", r"kDiePeriod = (\d+)ms", "the die period"))
+MARQUEE_PERIOD_MS = int(from_source("window/form1layout.h", r"kMarqueeWaitingPeriod = (\d+)ms",
+                                    "the marquee period"))
+TITLE_WIDTH = int(from_source("game/gameconstants.h", r"kTitleWidth = (\d+);", "the title width"))
+PLAYER_ROLL_TITLE = from_source("game/form1.cpp", r'kPlayerRollTitle = QStringLiteral\("([^"]*)"\)',
+                                "the player's roll title")
+# Centre of Command1 ("Begin") in the client area, from its rectangle in the layout (in twips).
+_TWIPS_PER_PIXEL = int(from_source("runtime/units.h", r"kTwipsPerPixel = (\d+);", "twips per pixel"))
+_LEFT, _TOP, _WIDTH, _HEIGHT = (int(value) for value in from_source(
+    "window/form1layout.cpp", r'"Command1"\).*?\.rect = \{([^}]*)\}', "the button's rectangle").split(","))
+BEGIN_BUTTON = ((_LEFT + _WIDTH // 2) // _TWIPS_PER_PIXEL, (_TOP + _HEIGHT // 2) // _TWIPS_PER_PIXEL)
 
 MEMORY_SAMPLE_S = 3.0
 LOAD_WINDOW_S = 10.0

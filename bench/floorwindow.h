@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "form1layout.h"
+#include "units.h"
+
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
 // What both floors share with the game's window: an empty top-level widget of the same fixed client
-// size (354 x 322 pixels: 5310 x 4830 twips at 15 twips a pixel) and a first title.
+// size, read from the game's layout, and a first title.
 namespace FloorWindow {
 
-inline constexpr QSize kClientSize{354, 322};
+inline constexpr QSize kClientSize{kForm1WidthTwips / Units::kTwipsPerPixel,
+                                   kForm1HeightTwips / Units::kTwipsPerPixel};
 
 inline void setUp(QWidget& window)
 {

@@ -3,21 +3,17 @@
 // Floor for the game's idle cost while its marquee scrolls: the bare window, changing only its title every
 // 40 ms to the next 60 characters of a scrolling strip, as the game's marquee does while it waits.
 #include "floorwindow.h"
-
-#include <chrono>
+#include "gameconstants.h"
 
 #include <QApplication>
 #include <QTimer>
 
-using namespace std::chrono_literals;
-
 namespace {
 
-// The same timer kind and period as the game's marquee, so both wake the same way.
-constexpr auto kPeriod = 40ms;
-constexpr int kTitleWidth = 60;
-// The marquee's text: 52 characters, repeated so that every 60-character window of it is filled.
-const QString kText = QStringLiteral("          P r e s s  Y o u r  L u c k ! ! !         ");
+// The same timer kind, period and text as the game's marquee, so both wake and draw the same way.
+constexpr auto kPeriod = GameConstants::kMarqueeWaitingPeriod;
+constexpr int kTitleWidth = GameConstants::kTitleWidth;
+const QString kText = QStringView(GameConstants::kMarqueeText).toString();
 
 } // namespace
 

@@ -18,7 +18,7 @@ using namespace GameConstants;
 namespace {
 
 // Exactly 52 characters; its length is where the marquee wraps, so every space counts.
-const QString kMarqueeLiteral = QStringLiteral("          P r e s s  Y o u r  L u c k ! ! !         ");
+const QString kMarqueeLiteral = QStringView(kMarqueeText).toString();
 
 const QString kBegin = QStringLiteral("Begin");
 const QString kStop = QStringLiteral("Stop");

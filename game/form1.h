@@ -38,6 +38,8 @@ public:
     int marqueePosition() const { return marqueePos; }
     QString marquee() const { return marqueeText; }
     const ControlSet& controls() const { return m_controls; }
+    // The controls as a player reaches them (tests click and type through it).
+    ControlSet& controls() { return m_controls; }
 
 protected:
     void Form_Load() override;
@@ -45,6 +47,9 @@ protected:
 private:
     void showFace(int value);
 
+    // Two kinds of member, named apart: what this class needs to run the game (m_ names), and the
+    // window's own vocabulary below (its controls and its three variables), named as the game names
+    // them so that the handlers read as the game's rules.
     RandomSource& m_random;
     TimeOfDay m_timeOfDay;
     ControlSet m_controls;

@@ -2,19 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "form1layout.h"
+
 #include <chrono>
 
-// The pace and the numbers of the game, named once.
+// The pace and the numbers of the game, named once. The timers' periods belong to the window's layout,
+// which starts the timers with them.
 namespace GameConstants {
 
 using namespace std::chrono_literals;
 
 inline constexpr std::chrono::milliseconds kStopped = 0ms;
-// A rolling die shows a new face every die period.
-inline constexpr std::chrono::milliseconds kDiePeriod = 50ms;
-// The marquee steps one character per period: faster while waiting for "Begin", slower over a result.
-inline constexpr std::chrono::milliseconds kMarqueeWaitingPeriod = 40ms;
-inline constexpr std::chrono::milliseconds kMarqueeResultPeriod = 50ms;
+using Form1Pace::kDiePeriod;
+using Form1Pace::kMarqueeResultPeriod;
+using Form1Pace::kMarqueeWaitingPeriod;
 
 // Chance per die tick that the computer's die stops: about one second of rolling on average.
 inline constexpr float kStopChance = 0.05f;
@@ -25,6 +26,9 @@ inline constexpr int kPipCount = 7;
 inline constexpr int kWinPoints = 10;
 inline constexpr int kTiePoints = 5;
 
+// The text the title marquee scrolls: 52 characters, shown kTitleWidth at a time from a strip of three
+// copies, so every window of the strip is full.
+inline constexpr char16_t kMarqueeText[] = u"          P r e s s  Y o u r  L u c k ! ! !         ";
 // Characters of the scrolling strip shown in the title at a time.
 inline constexpr int kTitleWidth = 60;
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shapekind.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -17,12 +19,9 @@ class Shape : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Kind { Rectangle, RoundedSquare, Circle };
+    using Kind = ShapeKind;
 
     Shape(Kind kind, QColor fill, QColor outline, QWidget* parent = nullptr);
-
-    Kind kind() const { return m_kind; }
-    QColor fillColor() const { return m_fill; }
 
     void setVisible(bool visible) override;
     // Whether the shape is drawn (QWidget::isVisible() tells whether its widget is on screen).

@@ -7,33 +7,14 @@
 #include "splitmix64.h"
 
 #include <cstdio>
-#include <functional>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTimer>
+#include <QTest>
 
 namespace {
 
-constexpr double kSeed = 20261208.0;
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-void pause(int ms)
-{
-    waitFor([] { return false; }, ms);
-}
+// The dice's seed, in place of the time of day the game takes it from.
+constexpr float kSeed = 20261208.0f;
 
 } // namespace
 
@@ -50,24 +31,18 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("HighRoll"));
 
     SplitMix64 random;
-    Form1 window(random);
+    Form1 window(random, [] { return kSeed; });
     window.load();
-    random.seed(kSeed);
     window.show();
 
     CommandButton& button = window.controls().button(QStringLiteral("Command1"));
-    const auto inState = [&window](GameState state) {
-        return [&window, state] {
-            return window.state() == state;
-        };
-    };
-    bool played = waitFor(inState(GameState::ReadyToRoll), 2000);
+    bool played = QTest::qWaitFor([&window] { return window.state() == GameState::ReadyToRoll; }, 10000);
     if (played) {
         button.click(); // Begin
-        pause(400);
+        QTest::qWait(400);
         button.click(); // Stop
         played = window.state() == GameState::ShowingResult;
-        pause(100);
+        QTest::qWait(100);
     }
     if (!played) {
         std::fprintf(stderr, "screenshot: the game did not reach its result\n");

@@ -20,10 +20,15 @@ public:
     void add(const QString& name, QObject& control);
     void addToArray(const QString& name, int index, Shape& shape);
 
-    Label& label(const QString& name) const { return find<Label>(name); }
-    CommandButton& button(const QString& name) const { return find<CommandButton>(name); }
-    Timer& timer(const QString& name) const { return find<Timer>(name); }
-    Shape& shape(const QString& name) const { return find<Shape>(name); }
+    // A const set hands out controls to look at; changing one takes the set itself.
+    const Label& label(const QString& name) const { return find<Label>(name); }
+    Label& label(const QString& name) { return find<Label>(name); }
+    const CommandButton& button(const QString& name) const { return find<CommandButton>(name); }
+    CommandButton& button(const QString& name) { return find<CommandButton>(name); }
+    const Timer& timer(const QString& name) const { return find<Timer>(name); }
+    Timer& timer(const QString& name) { return find<Timer>(name); }
+    const Shape& shape(const QString& name) const { return find<Shape>(name); }
+    Shape& shape(const QString& name) { return find<Shape>(name); }
     const ControlArray<Shape>& shapeArray(const QString& name) const;
 
     // Every control on its own, by name (array members are reached through shapeArray()).

@@ -4,8 +4,6 @@
 
 #include <array>
 
-using namespace std::chrono_literals;
-
 namespace {
 
 constexpr QRgb kBlack = qRgb(0, 0, 0);
@@ -22,12 +20,11 @@ constexpr FontChoice kCaptionFont{QLatin1StringView("Courier New"), 20.25, true,
 constexpr FontChoice kValueFont{QLatin1StringView("Impact"), 72, false, true};
 constexpr FontChoice kButtonFont{QLatin1StringView("Arial Black"), 24, true, false};
 
-constexpr auto kTimerPeriod = 50ms;
 constexpr int kPipSize = 495;
 
-constexpr ControlRow timer(const char* name)
+constexpr ControlRow timer(const char* name, std::chrono::milliseconds interval)
 {
-    return {.name = QLatin1StringView(name), .kind = ControlKind::Timer, .interval = kTimerPeriod};
+    return {.name = QLatin1StringView(name), .kind = ControlKind::Timer, .interval = interval};
 }
 
 constexpr ControlRow label(const char* name, Units::TwipsRect rect, QStringView caption,
@@ -48,7 +45,7 @@ constexpr ControlRow panel(const char* name, Units::TwipsRect rect)
             .kind = ControlKind::Shape,
             .rect = rect,
             .background = kCyan,
-            .shape = Shape::Kind::Rectangle,
+            .shape = ShapeKind::Rectangle,
             .outline = kBlack};
 }
 
@@ -59,14 +56,14 @@ constexpr ControlRow pip(int index, int left, int top)
             .index = index,
             .rect = {left, top, kPipSize, kPipSize},
             .background = kWhite,
-            .shape = Shape::Kind::Circle,
+            .shape = ShapeKind::Circle,
             .outline = kBlack};
 }
 
 // Rectangles are {left, top, width, height} in twips from the top left of the client area.
 constexpr std::array kControls{
-    timer("Timer2"),
-    timer("Timer1"),
+    timer("Timer2", Form1Pace::kMarqueeResultPeriod),
+    timer("Timer1", Form1Pace::kDiePeriod),
     ControlRow{.name = QLatin1StringView("Command1"),
                .kind = ControlKind::CommandButton,
                .rect = {0, 1800, 3015, 855},
@@ -113,15 +110,15 @@ constexpr std::array kControls{
                .kind = ControlKind::Shape,
                .rect = {0, 0, 1800, 1800},
                .background = kRed,
-               .shape = Shape::Kind::RoundedSquare,
+               .shape = ShapeKind::RoundedSquare,
                .outline = kBlack},
 };
 
 constexpr FormLayout kForm1{
     .name = QLatin1StringView("Form1"),
     .caption = u"Form1",
-    .widthTwips = 5310,
-    .heightTwips = 4830,
+    .widthTwips = kForm1WidthTwips,
+    .heightTwips = kForm1HeightTwips,
     .background = kWindowFace,
     .controls = kControls,
 };

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shape.h"
+#include "shapekind.h"
 #include "units.h"
 
 #include <chrono>
@@ -38,7 +38,7 @@ struct ControlRow {
     // Opaque labels fill their rectangle with background; transparent ones show what lies beneath.
     bool opaque = false;
     TextAlign align = TextAlign::Left;
-    Shape::Kind shape = Shape::Kind::Rectangle;
+    ShapeKind shape = ShapeKind::Rectangle;
     QRgb outline = 0;
     std::chrono::milliseconds interval{0};
 };

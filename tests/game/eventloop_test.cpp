@@ -26,7 +26,7 @@ protected:
         : RunningGame(generator)
     {}
 
-    CommandButton& button() const { return form.controls().button(QStringLiteral("Command1")); }
+    CommandButton& button() { return form.controls().button(QStringLiteral("Command1")); }
     int score(const char* name) const
     {
         return form.controls().label(QString::fromLatin1(name)).caption().toInt();

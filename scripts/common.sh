@@ -11,8 +11,8 @@ FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
 # To build and run the tests: GoogleTest, a real X server for the tests that need one (they read its
 # windows over xcb themselves) and ImageMagick for the icon checks.
 TEST_PACKAGES=(googletest libgtest-dev xvfb imagemagick)
-# To check the installed program: desktop entry and metainfo validators, the Debian package tools.
-# (MinGW g++ for the check that the portable sources compile for Windows).
+# To check the installed program: desktop entry and metainfo validators, the Debian package tools,
+# and MinGW g++ for the check that the portable sources compile for Windows.
 PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils appstream dpkg-dev file librsvg2-bin binutils-mingw-w64-x86-64
     g++-mingw-w64-x86-64-posix debhelper lintian reuse groff-base)
 # To test the program under faults: sanitizers, valgrind, a headless Wayland compositor.

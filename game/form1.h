@@ -36,6 +36,11 @@ protected:
 
 private:
     void showFace(int value);
+    // Tells a screen reader, through the button's accessible description, what the step just taken
+    // did and what the player can do now: what the screen shows a sighted player. The opening roll is
+    // not announced: it comes before the player reaches the window, and the screen reader reads the
+    // description with the button when the window gets the focus.
+    void describeStep(bool announce);
 
     RandomSource& m_random;
     ControlSet m_controls;

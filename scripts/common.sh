@@ -8,7 +8,10 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev)
 FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
 # To build and run the tests: GoogleTest, a real X server for the tests that need one, and tools to
 # look at and drive its windows.
-TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick)
+TEST_PACKAGES=(googletest libgtest-dev xvfb xauth xdotool x11-utils imagemagick
+    # To play a game by ear: the Orca screen reader, the accessibility bus, a window manager to give
+    # the window its focus, a private session bus and gsettings to switch the screen reader on.
+    orca at-spi2-core openbox dbus-bin libglib2.0-bin)
 # To check the installed program: desktop entry and metainfo validators, the Debian package tools.
 PACKAGING_TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev file librsvg2-bin binutils-mingw-w64-x86-64)
 # To test the program under faults: sanitizers, valgrind, a headless Wayland compositor.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "accessibledescription.h"
 #include "form1layout.h"
 #include "formbuilder.h"
 #include "gameconstants.h"
@@ -29,6 +30,13 @@ const QString kTie = QStringLiteral("It's a Tie!");
 // The two titles differ in one letter: small m as the computer's die starts, capital M for the player's.
 const QString kComputerRollTitle = QStringLiteral("Roll for the money");
 const QString kPlayerRollTitle = QStringLiteral("Roll for the Money");
+
+// What a screen reader says after each step; %1 to %4 are the captions read back: rolls, result, scores.
+const QString kSayComputerRolled = QStringLiteral("The computer rolled %1. Press Begin to roll your die.");
+const QString kSayPlayerRolling = QStringLiteral("Your die is rolling. Press Stop to stop it.");
+const QString kSayResult =
+    QStringLiteral("You rolled %1. %2 Score: computer %3, you %4. Press Begin for the next game.");
+const QString kSayComputerRolling = QStringLiteral("The computer's die is rolling.");
 
 // The pips shown for each face, 1 to 6, by index on the die: 0 1 / 2 3 4 / 5 6 in rows.
 const std::array<std::initializer_list<int>, kFaces> kFacePips{{
@@ -75,6 +83,7 @@ void Form1::Command1_Click()
     // Four separate tests, one after another, not a choice among them: each branch leaves a state that no
     // later test matches, so one call takes exactly one step. ComputerRolling first becomes OpeningRoll so
     // that the computer's stopped die is fixed by the same branch as the opening roll.
+    const bool openingRoll = gameState == GameState::OpeningRoll;
     if (gameState == GameState::ComputerRolling) {
         gameState = GameState::OpeningRoll;
     }
@@ -137,6 +146,34 @@ void Form1::Command1_Click()
         Timer1.setInterval(kStopped);
         Timer2.setInterval(kMarqueeWaitingPeriod);
         gameState = GameState::ReadyToRoll;
+    }
+
+    describeStep(!openingRoll);
+}
+
+void Form1::describeStep(bool announce)
+{
+    QString description;
+    switch (gameState) {
+    case GameState::ReadyToRoll:
+        description = kSayComputerRolled.arg(ctop.caption());
+        break;
+    case GameState::PlayerRolling:
+        description = kSayPlayerRolling;
+        break;
+    case GameState::ShowingResult:
+        description = kSayResult.arg(ytop.caption(), winlose.caption(), cscore.caption(), yscore.caption());
+        break;
+    case GameState::ComputerRolling:
+        description = kSayComputerRolling;
+        break;
+    case GameState::OpeningRoll:
+        break;
+    }
+    if (announce) {
+        AccessibleDescription::announce(Command1, description);
+    } else {
+        AccessibleDescription::set(Command1, description);
     }
 }
 

@@ -46,6 +46,11 @@ protected:
 
 private:
     void showFace(int value);
+    // Tells a screen reader, through the button's accessible description, what the step just taken
+    // did and what the player can do now: what the screen shows a sighted player. The opening roll is
+    // not announced: it comes before the player reaches the window, and the screen reader reads the
+    // description with the button when the window gets the focus.
+    void describeStep(bool announce);
 
     // Two kinds of member, named apart: what this class needs to run the game (m_ names), and the
     // window's own vocabulary below (its controls and its three variables), named as the game names

@@ -41,8 +41,15 @@ public:
         return opened ? std::move(form) : nullptr;
     }
 
+    // True once the window has been drawn for the first time.
+    bool painted() const { return m_painted; }
+
 protected:
     virtual void Form_Load() {}
+
+    // The timers of the form (its Timer children) are released when the window is first drawn: until
+    // then they keep their intervals without ticking (see Timer::hold()).
+    bool event(QEvent* event) override;
 
     // Connects signal of sender to a handler of the derived form, guarded by dispatch().
     template <typename Sender, typename Signal, typename Derived>
@@ -56,4 +63,5 @@ protected:
 
 private:
     bool m_loaded = false;
+    bool m_painted = false;
 };

@@ -39,9 +39,24 @@ void Timer::setInterval(std::chrono::milliseconds interval)
     }
     m_interval = interval;
     // QTimer with interval 0 fires on every pass of the event loop; here 0 means stopped.
-    if (interval.count() == 0) {
+    if (interval.count() == 0 || m_held) {
         m_timer.stop();
     } else {
         m_timer.start(interval);
     }
+}
+
+void Timer::hold()
+{
+    m_held = true;
+    m_timer.stop();
+}
+
+void Timer::release()
+{
+    if (!m_held) {
+        return;
+    }
+    m_held = false;
+    setInterval(m_interval);
 }

@@ -22,7 +22,14 @@ public:
     // A negative interval raises a RuntimeError.
     void setInterval(std::chrono::milliseconds interval);
 
-    bool isRunning() const { return m_timer.isActive(); }
+    // Running while the interval is positive, held or not.
+    bool isRunning() const { return m_interval.count() > 0; }
+
+    // A held timer keeps its interval but does not tick; release() starts a positive interval's period
+    // from the moment of the release. A window holds its timers until it is first drawn, so that its first
+    // picture is always its initial state however long the start takes.
+    void hold();
+    void release();
 
 signals:
     void ticked();
@@ -30,4 +37,5 @@ signals:
 private:
     QTimer m_timer;
     std::chrono::milliseconds m_interval{0};
+    bool m_held = false;
 };

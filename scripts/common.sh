@@ -10,7 +10,11 @@ BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev)
 FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
 # To build and run the tests: GoogleTest, a real X server for the tests that need one (they read its
 # windows over xcb themselves) and ImageMagick for the icon checks.
-TEST_PACKAGES=(googletest libgtest-dev xvfb imagemagick)
+TEST_PACKAGES=(googletest libgtest-dev xvfb imagemagick
+    # To play a game by ear (../shared/tools/orca-speech): the Orca screen reader, the accessibility
+    # bus, a window manager to give the window its focus and xdotool to press its keys, a private
+    # session bus and gsettings to switch the screen reader on.
+    orca at-spi2-core openbox xdotool dbus-bin libglib2.0-bin)
 # To check the installed program: desktop entry and metainfo validators, the Debian package tools,
 # and MinGW g++ for the check that the portable sources compile for Windows.
 PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils appstream dpkg-dev file librsvg2-bin binutils-mingw-w64-x86-64

@@ -39,6 +39,13 @@ constexpr ControlRow label(const char* name, Units::TwipsRect rect, QStringView 
             .align = align};
 }
 
+constexpr ControlRow score(const char* name, Units::TwipsRect rect)
+{
+    ControlRow row = label(name, rect, u"0", TextAlign::Right);
+    row.shrinkToFit = true;
+    return row;
+}
+
 constexpr ControlRow panel(const char* name, Units::TwipsRect rect)
 {
     return {.name = QLatin1StringView(name),
@@ -79,8 +86,12 @@ constexpr std::array kControls{
                .background = kResultBackground,
                .opaque = true,
                .align = TextAlign::Center},
-    label("yscore", {4320, 3360, 735, 495}, u"0", TextAlign::Right),
-    label("cscore", {4200, 2760, 855, 495}, u"0", TextAlign::Right),
+    // The scores grow without limit. Their boxes keep their right edges (5055) and reach left to just
+    // past the captions beside them ("Computer" ends at 3735 + its overhang, "You" at about 2530), and a
+    // score too wide for its box is drawn in a smaller size: whole, inside the cyan panel, never over the
+    // caption. Up to three digits the picture is the same as in boxes 855 and 735 wide.
+    score("yscore", {2580, 3360, 2475, 495}),
+    score("cscore", {3780, 2760, 1275, 495}),
     label("Label3", {1800, 3360, 855, 495}, u"You"),
     label("Label2", {1800, 2760, 1935, 495}, u"Computer"),
     label("score", {120, 3120, 1455, 495}, u"Score:"),

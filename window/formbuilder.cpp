@@ -34,6 +34,11 @@ QObject& create(Form& form, const ControlRow& row)
     switch (row.kind) {
     case ControlKind::Timer: {
         auto* timer = new Timer(&form);
+        // Until the window is first drawn (Form releases its timers then), ticks would change a picture
+        // the player has not yet seen.
+        if (!form.painted()) {
+            timer->hold();
+        }
         timer->setInterval(row.interval);
         return *timer;
     }
@@ -53,6 +58,7 @@ QObject& create(Form& form, const ControlRow& row)
         palette.setColor(QPalette::Window, QColor::fromRgb(row.background));
         label->setPalette(palette);
         label->setAutoFillBackground(row.opaque);
+        label->setShrinkToFit(row.shrinkToFit);
         return *label;
     }
     case ControlKind::Shape:

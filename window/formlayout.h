@@ -38,6 +38,8 @@ struct ControlRow {
     // Opaque labels fill their rectangle with background; transparent ones show what lies beneath.
     bool opaque = false;
     TextAlign align = TextAlign::Left;
+    // For captions that grow without limit: a smaller size of the font when the caption is too wide.
+    bool shrinkToFit = false;
     ShapeKind shape = ShapeKind::Rectangle;
     QRgb outline = 0;
     std::chrono::milliseconds interval{0};

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-// A loaded game window whose random numbers a test scripts. Its timers still run, but nothing here
-// runs the event loop unless a test does, so ticks come only when a test calls a handler.
+// A loaded game window whose random numbers a test scripts. Its timers wait for the window's first
+// picture, and nothing here shows it or runs the event loop, so ticks come only when a test calls a handler.
 class GameTest : public ::testing::Test {
 protected:
     GameTest()

@@ -59,8 +59,8 @@ TEST_F(BuiltForm1, everyControlLandsOnItsTwipsRectangle)
     const std::map<QString, QRect> expected{
         {QStringLiteral("Command1"), QRect(0, 120, 201, 57)},
         {QStringLiteral("winlose"), QRect(72, 272, 201, 49)},
-        {QStringLiteral("yscore"), QRect(288, 224, 49, 33)},
-        {QStringLiteral("cscore"), QRect(280, 184, 57, 33)},
+        {QStringLiteral("yscore"), QRect(172, 224, 165, 33)},
+        {QStringLiteral("cscore"), QRect(252, 184, 85, 33)},
         {QStringLiteral("Label3"), QRect(120, 224, 57, 33)},
         {QStringLiteral("Label2"), QRect(120, 184, 129, 33)},
         {QStringLiteral("score"), QRect(8, 208, 97, 33)},

@@ -1,20 +1,17 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// On Linux and the other Unix desktops, screen readers listen on the AT-SPI accessibility bus.
 #include "accessibledescription.h"
 
 #include <QAccessible>
-#include <QWidget>
-
-#ifdef HIGHROLL_ATSPI
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QVariantMap>
-#endif
+#include <QWidget>
 
 namespace {
 
-#ifdef HIGHROLL_ATSPI
 // Qt 6.4's AT-SPI bridge reports a description change with the changed object where the new text
 // belongs, and screen readers (Orca 43) then have nothing to say. The change is sent again here, as the
 // bridge would send it but with the text, on the bridge's own connection to the accessibility bus (Qt
@@ -34,7 +31,6 @@ void sendDescriptionChange(QWidget& widget, const QString& text)
            << QVariantMap();
     bus.send(change);
 }
-#endif
 
 } // namespace
 
@@ -47,7 +43,5 @@ void AccessibleDescription::announce(QWidget& widget, const QString& text)
 {
     // Said again even when unchanged: each announcement reports an event of its own.
     widget.setAccessibleDescription(text);
-#ifdef HIGHROLL_ATSPI
     sendDescriptionChange(widget, text);
-#endif
 }

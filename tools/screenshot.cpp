@@ -9,12 +9,15 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
 
 // The dice's seed, in place of the time of day the game takes it from.
 constexpr float kSeed = 20261208.0f;
+// Faces the player's die shows before Stop.
+constexpr int kPlayerFaces = 8;
 
 } // namespace
 
@@ -39,9 +42,11 @@ int main(int argc, char* argv[])
     bool played = QTest::qWaitFor([&window] { return window.state() == GameState::ReadyToRoll; }, 10000);
     if (played) {
         button.click(); // Begin
-        QTest::qWait(400);
+        // A fixed number of faces, not a fixed time, so a busy machine draws the same picture.
+        QSignalSpy faces(&window.controls().timer(QStringLiteral("Timer1")), &Timer::ticked);
+        played = QTest::qWaitFor([&faces] { return faces.count() >= kPlayerFaces; }, 10000);
         button.click(); // Stop
-        played = window.state() == GameState::ShowingResult;
+        played = played && window.state() == GameState::ShowingResult;
         QTest::qWait(100);
     }
     if (!played) {

@@ -35,7 +35,8 @@ const std::array<Substitute, 3>& substitutes()
          QFont::Monospace,
          std::nullopt},
         // Bebas Neue's bold is the closest heavy condensed display face in Debian; Impact itself has one
-        // weight and is asked for as the layout says, so the bold is named by its family.
+        // weight and is asked for as the layout says, so the bold is named by its family. The last resort
+        // has no family of its own for its bold and is drawn in the layout's weight.
         {QLatin1StringView("Impact"),
          {QStringLiteral("Bebas Neue Bold"), QStringLiteral("DejaVu Sans Condensed")},
          QFont::SansSerif,

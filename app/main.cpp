@@ -3,33 +3,17 @@
 #include "displaylossguard.h"
 #include "form1.h"
 #include "quitonstoprequest.h"
+#include "renderedicon.h"
 #include "splitmix64.h"
 #include "startupguard.h"
 #include "waylanddecorations.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
-#include <QImageReader>
-#include <QPixmap>
 
 namespace {
 
 const QString kProgramName = QStringLiteral("highroll");
-
-// Every size the resource holds, so each place the window manager shows the icon looks sharp. They are
-// read as PNG by name: left to guess, Qt would load every image plugin to ask which one reads them,
-// which costs about 15 ms of start-up.
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (const QFileInfo& rendering : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
-        QImageReader reader(rendering.filePath(), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImageReader(&reader));
-    }
-    return icon;
-}
 
 } // namespace
 
@@ -51,7 +35,6 @@ int main(int argc, char* argv[])
     const QuitOnStopRequest quitOnStopRequest;
     const DisplayLossGuard displayLoss(kProgramName);
     QGuiApplication::setDesktopFileName(QStringLiteral(HIGHROLL_APP_ID));
-    QApplication::setWindowIcon(applicationIcon());
 
     SplitMix64 random;
     // A window that cannot be built or loaded has been reported like a failing handler.
@@ -59,6 +42,14 @@ int main(int argc, char* argv[])
     if (window == nullptr) {
         return ErrorReport::kRuntimeErrorStatus;
     }
+    // Every size the resource holds, so each place the window manager shows the icon looks sharp. Reading
+    // them and handing them to the window system is about a quarter of what the program does before its
+    // window appears, and the window does not need its icon to appear: the icon is set once the first
+    // picture is complete (queued after it), and the window manager reads it when it changes.
+    QObject::connect(
+        window.get(), &Form::firstPainted, &app,
+        [] { QApplication::setWindowIcon(QIcon(new RenderedIcon(QStringLiteral(":/icons")))); },
+        Qt::QueuedConnection);
     window->show();
     return QApplication::exec();
 }

@@ -7,16 +7,22 @@
 #include <array>
 #include <optional>
 
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
 
+// The font is only described here, never looked up: Qt matches the families in order when the text is
+// first measured or drawn. Asking the font database whether a face is installed would load and query
+// fontconfig while the window is built, before it is shown (about half the start-up's instructions).
+// So every look-alike must look the same whatever weight is asked for, or be asked for the weight the
+// face itself would be drawn in: a family that stands for one weight is named by its weight's own
+// family name ("Bebas Neue Bold"), which fontconfig lists and Qt matches to that one face.
 struct Substitute {
     QLatin1StringView face;
     QStringList lookAlikes;
     QFont::StyleHint hint;
-    // Some faces exist in one heavy weight only; a look-alike family must be asked for that weight.
+    // For a face that exists in one heavy weight only: the weight both it and its look-alikes are asked
+    // for, which draws the face itself unchanged.
     std::optional<QFont::Weight> weight;
 };
 
@@ -28,14 +34,16 @@ const std::array<Substitute, 3>& substitutes()
          {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")},
          QFont::Monospace,
          std::nullopt},
-        // Bebas Neue is the closest heavy condensed display face in Debian; its bold is Impact's weight.
+        // Bebas Neue's bold is the closest heavy condensed display face in Debian; Impact itself has one
+        // weight and is asked for as the layout says, so the bold is named by its family. The last resort
+        // has no family of its own for its bold and is drawn in the layout's weight.
         {QLatin1StringView("Impact"),
-         {QStringLiteral("Bebas Neue"), QStringLiteral("DejaVu Sans Condensed")},
+         {QStringLiteral("Bebas Neue Bold"), QStringLiteral("DejaVu Sans Condensed")},
          QFont::SansSerif,
-         QFont::Bold},
+         std::nullopt},
         // Arial Black is a black-weight grotesque; Lato's black weight is the nearest in Debian.
         {QLatin1StringView("Arial Black"),
-         {QStringLiteral("Lato"), QStringLiteral("DejaVu Sans")},
+         {QStringLiteral("Lato Black"), QStringLiteral("Lato"), QStringLiteral("DejaVu Sans")},
          QFont::SansSerif,
          QFont::Black},
     }};
@@ -51,9 +59,8 @@ QFont font(const QString& face, double points, bool bold, bool italic)
     QFont result;
     QStringList families{face};
     QFont::Weight weight = bold ? QFont::Bold : QFont::Normal;
-    const bool faceInstalled = QFontDatabase::hasFamily(face);
     for (const Substitute& substitute : substitutes()) {
-        if (!faceInstalled && face.compare(substitute.face, Qt::CaseInsensitive) == 0) {
+        if (face.compare(substitute.face, Qt::CaseInsensitive) == 0) {
             families += substitute.lookAlikes;
             result.setStyleHint(substitute.hint);
             if (substitute.weight) {

@@ -78,6 +78,7 @@ bool Form::event(QEvent* event)
         for (Timer* timer : findChildren<Timer*>(Qt::FindDirectChildrenOnly)) {
             timer->release();
         }
+        emit firstPainted();
     }
     return handled;
 }

@@ -44,6 +44,11 @@ public:
     // True once the window has been drawn for the first time.
     bool painted() const { return m_painted; }
 
+signals:
+    // Sent once, as the window's first picture is drawn (it is then on screen): for work the window
+    // does not need before it appears.
+    void firstPainted();
+
 protected:
     virtual void Form_Load() {}
 

@@ -48,9 +48,20 @@ void Label::resizeEvent(QResizeEvent* event)
     fitCaption();
 }
 
+void Label::paintEvent(QPaintEvent* event)
+{
+    if (!m_painted) {
+        m_painted = true;
+        fitCaption();
+    }
+    QLabel::paintEvent(event);
+}
+
 void Label::fitCaption()
 {
-    if (!m_shrinkToFit) {
+    // Measuring text loads the font and with it the font database; before the first paint (which
+    // loads them anyway) that would hold up the window's first appearance, so the fit waits for it.
+    if (!m_shrinkToFit || !m_painted) {
         return;
     }
     QFont fitted = m_fullFont;

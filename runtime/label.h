@@ -25,11 +25,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitCaption();
 
     bool m_shrinkToFit = false;
+    // Set by the first paint: from then on a caption is fitted as it changes.
+    bool m_painted = false;
     // The font the label was given, before any shrinking.
     QFont m_fullFont;
 };

@@ -67,8 +67,10 @@ TEST(Packaging, windowMatchesDesktopEntry)
     EXPECT_EQ(desktop.wmClass(window).join(QLatin1Char(' ')).toStdString(),
               (program + QLatin1Char(' ') + startupWmClass).toStdString());
 
-    const QImage icon = desktop.icon(window);
-    ASSERT_FALSE(icon.isNull()) << "the window has no icon";
+    // The program sets its icon once the window is on screen.
+    QImage icon;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(icon = desktop.icon(window)).isNull(); }, kStartTimeoutMs))
+        << "the window has no icon";
     EXPECT_GE(icon.width(), 16);
     EXPECT_EQ(icon.width(), icon.height());
     // The centre pip of the die is opaque white; the face between two pips is opaque and red.

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include <QAccessible>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -118,6 +119,37 @@ TEST(Label, captionIsPlainTextAndTheAccessibleName)
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&label);
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->text(QAccessible::Name), "You Win!!!");
+}
+
+TEST(Label, aCaptionTooWideIsShrunkByTheFirstPictureAndAsItChanges)
+{
+    Form form;
+    form.resize(200, 100);
+    Label label(&form);
+    label.setGeometry(0, 0, 60, 30);
+    QFont full = label.font();
+    full.setPixelSize(27);
+    label.setFont(full);
+    label.setShrinkToFit(true);
+    label.setCaption(QStringLiteral("9007199254740990"));
+
+    form.grab();
+    EXPECT_LT(label.font().pixelSize(), 27);
+    EXPECT_LE(QFontMetricsF(label.font()).horizontalAdvance(label.caption()), label.width());
+    label.setCaption(QStringLiteral("0"));
+    EXPECT_EQ(label.font().pixelSize(), 27);
+}
+
+TEST(Form, reportsItsFirstPictureOnce)
+{
+    Form form;
+    form.resize(200, 100);
+    QSignalSpy firstPainted(&form, &Form::firstPainted);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return firstPainted.count() > 0; }, 10000));
+    form.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(firstPainted.count(), 1);
 }
 
 TEST(Form, isAnAccessibleWindowNamedAfterTheApplicationNotItsScrollingCaption)

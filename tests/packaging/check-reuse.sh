@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every file of the source tree says under which licence it is and whose it is, as the REUSE
-# specification asks, and every licence named has its text in LICENSES/. Skipped (status 77) where
+# Every file of the source tree says under which licence it is and whose it is, as REUSE
+# (reuse.software) asks, and every licence named has its text in LICENSES/. Skipped (status 77) where
 # reuse is not installed or the tree is not a git checkout: only git tells reuse which files are
 # build output.
 # Usage: check-reuse.sh <source dir>
@@ -19,6 +19,6 @@ git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1 || {
 }
 report=$(reuse --root "$source_dir" lint 2>&1) || {
     printf '%s\n' "$report"
-    fail "reuse lint: the tree does not follow the REUSE specification (scripts/spdx-header.sh adds a header)"
+    fail "reuse lint: the tree does not follow REUSE (scripts/spdx-header.sh adds a header)"
 }
 pass "reuse lint: $(grep -E '^\* Files with license information' <<<"$report")"

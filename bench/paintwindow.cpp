@@ -4,9 +4,10 @@
 // die (a rounded square with its pips) and the value box (the 72 px number on its green fill) every die
 // period, with the same precise timer the game uses.
 #include "floorwindow.h"
+#include "gameconstants.h"
+#include "shapekind.h"
 
 #include <array>
-#include <vector>
 
 #include <QApplication>
 #include <QPainter>
@@ -14,18 +15,9 @@
 
 namespace {
 
-constexpr int kFaces = 6;
-// The pips of each face by their index in the layout's pip rows, and the die's corner as a fraction of
-// its side: the picture the game draws.
-const std::array<std::vector<int>, kFaces> kFacePips{{
-    {3},
-    {0, 6},
-    {0, 3, 6},
-    {0, 1, 5, 6},
-    {0, 1, 3, 5, 6},
-    {0, 1, 2, 4, 5, 6},
-}};
-constexpr double kCornerRatio = 0.125;
+// The pips of each face and the die's corners: the picture the game draws.
+using GameConstants::kFacePips;
+using GameConstants::kFaces;
 
 class Die : public QWidget {
 public:
@@ -55,7 +47,7 @@ protected:
         painter.setPen(QPen(Qt::black, 1.0));
         painter.setBrush(Qt::red);
         const QRectF area = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.drawRoundedRect(area, area.width() * kCornerRatio, area.width() * kCornerRatio);
+        painter.drawRoundedRect(area, area.width() * kRoundedCornerRatio, area.width() * kRoundedCornerRatio);
         painter.setBrush(Qt::white);
         for (const int pip : kFacePips.at(static_cast<std::size_t>(m_face - 1))) {
             painter.drawEllipse(

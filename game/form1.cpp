@@ -38,16 +38,6 @@ const QString kSayResult =
     QStringLiteral("You rolled %1. %2 Score: computer %3, you %4. Press Begin for the next game.");
 const QString kSayComputerRolling = QStringLiteral("The computer's die is rolling.");
 
-// The pips shown for each face, 1 to 6, by index on the die: 0 1 / 2 3 4 / 5 6 in rows.
-const std::array<std::initializer_list<int>, kFaces> kFacePips{{
-    {3},
-    {0, 6},
-    {0, 3, 6},
-    {0, 1, 5, 6},
-    {0, 1, 3, 5, 6},
-    {0, 1, 2, 4, 5, 6},
-}};
-
 } // namespace
 
 Form1::Form1(RandomSource& random, TimeOfDay timeOfDay, QWidget* parent)

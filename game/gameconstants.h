@@ -4,7 +4,9 @@
 
 #include "form1layout.h"
 
+#include <array>
 #include <chrono>
+#include <initializer_list>
 
 // The pace and the numbers of the game, named once. The timers' periods belong to the window's layout,
 // which starts the timers with them.
@@ -21,6 +23,15 @@ using Form1Pace::kMarqueeWaitingPeriod;
 inline constexpr float kStopChance = 0.05f;
 
 inline constexpr int kFaces = 6;
+// The pips shown for each face, 1 to 6, by index on the die: 0 1 / 2 3 4 / 5 6 in rows.
+inline constexpr std::array<std::initializer_list<int>, kFaces> kFacePips{{
+    {3},
+    {0, 6},
+    {0, 3, 6},
+    {0, 1, 5, 6},
+    {0, 1, 3, 5, 6},
+    {0, 1, 2, 4, 5, 6},
+}};
 inline constexpr int kPipCount = 7;
 
 inline constexpr int kWinPoints = 10;

@@ -8,8 +8,6 @@
 
 namespace {
 
-// Corner radius of a rounded square as a fraction of its side.
-constexpr double kCornerRadiusRatio = 0.125;
 // Outline width in device-independent pixels.
 constexpr double kOutlineWidth = 1.0;
 
@@ -63,7 +61,7 @@ void Shape::paintEvent(QPaintEvent* /*event*/)
         painter.drawRect(area);
         break;
     case Kind::RoundedSquare: {
-        const double radius = area.width() * kCornerRadiusRatio;
+        const double radius = area.width() * kRoundedCornerRatio;
         painter.drawRoundedRect(area, radius, radius);
         break;
     }

@@ -26,19 +26,6 @@ inline void setUp(QWidget& window)
     window.setWindowTitle(QStringLiteral("Form1"));
 }
 
-inline Qt::Alignment alignmentOf(TextAlign align)
-{
-    switch (align) {
-    case TextAlign::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case TextAlign::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case TextAlign::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 // Every caption of the layout where the game shows it, in the font the game picks for it: a QLabel for
 // each label and a QPushButton for the button, nothing else. Returns the label named name (nullptr if
 // the layout has none), for a floor that changes its text.

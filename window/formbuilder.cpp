@@ -10,20 +10,6 @@
 
 namespace {
 
-Qt::Alignment alignmentOf(TextAlign align)
-{
-    // Captions sit at the top of their label, as in the original forms.
-    switch (align) {
-    case TextAlign::Left:
-        return Qt::AlignLeft | Qt::AlignTop;
-    case TextAlign::Center:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case TextAlign::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 QFont fontOf(const FontChoice& font)
 {
     return Fonts::font(QString(font.face), font.points, font.bold, font.italic);

@@ -18,6 +18,20 @@ enum class ControlKind { Timer, CommandButton, Label, Shape };
 
 enum class TextAlign { Left, Center, Right };
 
+// How a caption sits in its label: aligned as asked, always at the top, as in the original forms.
+inline Qt::Alignment alignmentOf(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Left:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case TextAlign::Center:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
 struct FontChoice {
     QLatin1StringView face;
     double points = 0;

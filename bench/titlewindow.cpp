@@ -4,6 +4,7 @@
 // 40 ms to the next 60 characters of a scrolling strip, as the game's marquee does while it waits.
 #include "floorwindow.h"
 #include "gameconstants.h"
+#include "gametexts.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -13,7 +14,7 @@ namespace {
 // The same timer kind, period and text as the game's marquee, so both wake and draw the same way.
 constexpr auto kPeriod = GameConstants::kMarqueeWaitingPeriod;
 constexpr int kTitleWidth = GameConstants::kTitleWidth;
-const QString kText = QStringView(GameConstants::kMarqueeText).toString();
+const QString kText = QString::fromUtf8(GameTexts::kMarqueeText);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "form1layout.h"
 #include "formbuilder.h"
 #include "gameconstants.h"
+#include "gametexts.h"
 #include "randomsource.h"
 #include "text.h"
 #include "timeofday.h"
@@ -15,28 +16,11 @@
 #include <initializer_list>
 
 using namespace GameConstants;
+using namespace GameTexts;
 
 namespace {
 
-// Exactly 52 characters; its length is where the marquee wraps, so every space counts.
-const QString kMarqueeLiteral = QStringView(kMarqueeText).toString();
-
-const QString kBegin = QStringLiteral("Begin");
-const QString kStop = QStringLiteral("Stop");
 const QString kZero = QStringLiteral("0");
-const QString kYouLose = QStringLiteral("You Lose...");
-const QString kYouWin = QStringLiteral("You Win!!!");
-const QString kTie = QStringLiteral("It's a Tie!");
-// The two titles differ in one letter: small m as the computer's die starts, capital M for the player's.
-const QString kComputerRollTitle = QStringLiteral("Roll for the money");
-const QString kPlayerRollTitle = QStringLiteral("Roll for the Money");
-
-// What a screen reader says after each step; %1 to %4 are the captions read back: rolls, result, scores.
-const QString kSayComputerRolled = QStringLiteral("The computer rolled %1. Press Begin to roll your die.");
-const QString kSayPlayerRolling = QStringLiteral("Your die is rolling. Press Stop to stop it.");
-const QString kSayResult =
-    QStringLiteral("You rolled %1. %2 Score: computer %3, you %4. Press Begin for the next game.");
-const QString kSayComputerRolling = QStringLiteral("The computer's die is rolling.");
 
 } // namespace
 
@@ -64,7 +48,7 @@ Form1::Form1(RandomSource& random, TimeOfDay timeOfDay, QWidget* parent)
 void Form1::Form_Load()
 {
     m_random.seed(m_timeOfDay());
-    marqueeText = kMarqueeLiteral;
+    marqueeText = tr(kMarqueeText);
     gameState = GameState::OpeningRoll;
 }
 
@@ -82,7 +66,7 @@ void Form1::Command1_Click()
         // Start the computer's roll; the player has nothing to press until it stops.
         Timer1.setInterval(kDiePeriod);
         Timer2.setInterval(kStopped);
-        setCaption(kComputerRollTitle);
+        setCaption(tr(kComputerRollTitle));
         winlose.setVisible(false);
         Command1.setVisible(false);
         ctop.setCaption(kZero);
@@ -92,7 +76,7 @@ void Form1::Command1_Click()
 
     if (gameState == GameState::PlayerRolling) {
         // Fix the player's roll and score the game.
-        Command1.setCaption(kBegin);
+        Command1.setCaption(tr(kBegin));
         Command1.setVisible(true);
         ytop.setCaption(Num.caption());
         Timer1.setInterval(kStopped);
@@ -102,15 +86,15 @@ void Form1::Command1_Click()
         const QString computer = ctop.caption();
         const QString player = ytop.caption();
         if (computer > player) {
-            winlose.setCaption(kYouLose);
+            winlose.setCaption(tr(kYouLose));
             cscore.setCaption(Text::textOf(Text::valueOf(cscore.caption()) + kWinPoints));
         }
         if (computer < player) {
-            winlose.setCaption(kYouWin);
+            winlose.setCaption(tr(kYouWin));
             yscore.setCaption(Text::textOf(Text::valueOf(yscore.caption()) + kWinPoints));
         }
         if (computer == player) {
-            winlose.setCaption(kTie);
+            winlose.setCaption(tr(kTie));
             yscore.setCaption(Text::textOf(Text::valueOf(yscore.caption()) + kTiePoints));
             cscore.setCaption(Text::textOf(Text::valueOf(cscore.caption()) + kTiePoints));
         }
@@ -120,17 +104,17 @@ void Form1::Command1_Click()
 
     if (gameState == GameState::ReadyToRoll) {
         // Start the player's roll.
-        Command1.setCaption(kStop);
+        Command1.setCaption(tr(kStop));
         Command1.setVisible(true);
         Timer1.setInterval(kDiePeriod);
         Timer2.setInterval(kStopped);
-        setCaption(kPlayerRollTitle);
+        setCaption(tr(kPlayerRollTitle));
         gameState = GameState::PlayerRolling;
     }
 
     if (gameState == GameState::OpeningRoll) {
         // Fix the computer's roll: whatever the die shows now.
-        Command1.setCaption(kBegin);
+        Command1.setCaption(tr(kBegin));
         Command1.setVisible(true);
         ctop.setCaption(Num.caption());
         Timer1.setInterval(kStopped);
@@ -146,16 +130,18 @@ void Form1::describeStep(bool announce)
     QString description;
     switch (gameState) {
     case GameState::ReadyToRoll:
-        description = kSayComputerRolled.arg(ctop.caption());
+        description = tr(kSayComputerRolled).arg(ctop.caption(), tr(kBegin));
         break;
     case GameState::PlayerRolling:
-        description = kSayPlayerRolling;
+        description = tr(kSayPlayerRolling).arg(tr(kStop));
         break;
     case GameState::ShowingResult:
-        description = kSayResult.arg(ytop.caption(), winlose.caption(), cscore.caption(), yscore.caption());
+        description =
+            tr(kSayResult)
+                .arg(ytop.caption(), winlose.caption(), cscore.caption(), yscore.caption(), tr(kBegin));
         break;
     case GameState::ComputerRolling:
-        description = kSayComputerRolling;
+        description = tr(kSayComputerRolling);
         break;
     case GameState::OpeningRoll:
         break;

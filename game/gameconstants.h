@@ -37,10 +37,9 @@ inline constexpr int kPipCount = 7;
 inline constexpr int kWinPoints = 10;
 inline constexpr int kTiePoints = 5;
 
-// The text the title marquee scrolls: 52 characters, shown kTitleWidth at a time from a strip of three
-// copies, so every window of the strip is full.
-inline constexpr char16_t kMarqueeText[] = u"          P r e s s  Y o u r  L u c k ! ! !         ";
-// Characters of the scrolling strip shown in the title at a time.
+// Characters of the scrolling strip shown in the title at a time. The strip is three copies of the
+// marquee text (GameTexts::kMarqueeText), so every window of it is full while the text has at least
+// half this many characters.
 inline constexpr int kTitleWidth = 60;
 
 } // namespace GameConstants

@@ -6,6 +6,7 @@
 #include "renderedicon.h"
 #include "splitmix64.h"
 #include "startupguard.h"
+#include "translations.h"
 #include "waylanddecorations.h"
 
 #include <QApplication>
@@ -24,12 +25,18 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("HighRoll"));
 
     StartupGuard startup(kProgramName);
-    if (!startup.displayConfigured()) {
+    if (!StartupGuard::displayConfigured()) {
+        // The application object only finds the player's language for the line that says so.
+        const QCoreApplication application(argc, argv);
+        startup.reportNoDisplay();
         return StartupGuard::kNoDisplayStatus;
     }
     WaylandDecorations::configure();
     QApplication app(argc, argv);
     startup.finish();
+    // Before any window exists, so every text is made in the player's language.
+    Translations translations;
+    translations.install();
     // A request to stop from outside (logout, a service manager, Ctrl+C, a closed terminal) ends the
     // game as closing its window does: status 0, everything torn down in order.
     const QuitOnStopRequest quitOnStopRequest;

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
 #include "displaylossguard.h"
 #include "form1.h"
 #include "quitonstoprequest.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QShortcut>
 
 namespace {
 
@@ -24,8 +26,13 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(HIGHROLL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("HighRoll"));
 
+    // Before anything needs a screen: --help and --version answer without one.
+    const CommandLine::Reading commandLine = CommandLine::read(argc, argv);
+    if (commandLine.endStatus) {
+        return *commandLine.endStatus;
+    }
     StartupGuard startup(kProgramName);
-    if (!StartupGuard::displayConfigured()) {
+    if (!commandLine.choosesPlatform && !StartupGuard::displayConfigured()) {
         // The application object only finds the player's language for the line that says so.
         const QCoreApplication application(argc, argv);
         startup.reportNoDisplay();
@@ -57,6 +64,9 @@ int main(int argc, char* argv[])
         window.get(), &Form::firstPainted, &app,
         [] { QApplication::setWindowIcon(QIcon(new RenderedIcon(QStringLiteral(":/icons")))); },
         Qt::QueuedConnection);
+    // The platform's Quit keys (Ctrl+Q) close the window, as its close button does; nothing is added to
+    // the window and no control loses the focus.
+    const QShortcut quit(QKeySequence::Quit, window.get(), window.get(), &QWidget::close);
     window->show();
     return QApplication::exec();
 }

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game: roll a die against the computer; the higher roll scores.</source>
+        <extracomment>The first line of --help, after the usage line.</extracomment>
+        <translation>Un gioco di dadi: lancia un dado contro il computer; il lancio più alto fa punti.</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s name and version.</source>
+        <translation>Mostra il nome e la versione del programma.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>After a mistake on the command line, on the same line. %1 is the program&apos;s name.</extracomment>
+        <translation>Prova «%1 --help» per le opzioni.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>A word on the command line that is not an option. %1 is the word.</extracomment>
+        <translation>Argomento inatteso «%1».</translation>
+    </message>
+</context>
+<context>
     <name>DisplayLossGuard</name>
     <message>
         <source>lost the display (%1): %2</source>

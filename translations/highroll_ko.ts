@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game: roll a die against the computer; the higher roll scores.</source>
+        <extracomment>The first line of --help, after the usage line.</extracomment>
+        <translation>주사위 게임: 컴퓨터와 주사위를 굴려 높은 눈이 점수를 얻습니다.</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s name and version.</source>
+        <translation>프로그램 이름과 버전을 출력합니다.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>After a mistake on the command line, on the same line. %1 is the program&apos;s name.</extracomment>
+        <translation>옵션은 &apos;%1 --help&apos;로 확인하세요.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>A word on the command line that is not an option. %1 is the word.</extracomment>
+        <translation>예상하지 못한 인수 &apos;%1&apos;.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayLossGuard</name>
     <message>
         <source>lost the display (%1): %2</source>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game: roll a die against the computer; the higher roll scores.</source>
+        <extracomment>The first line of --help, after the usage line.</extracomment>
+        <translation>骰子游戏：和电脑比掷骰子，点数大者得分。</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s name and version.</source>
+        <translation>显示程序名称和版本。</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>After a mistake on the command line, on the same line. %1 is the program&apos;s name.</extracomment>
+        <translation>运行“%1 --help”查看选项。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>A word on the command line that is not an option. %1 is the word.</extracomment>
+        <translation>意外的参数“%1”。</translation>
+    </message>
+</context>
+<context>
     <name>DisplayLossGuard</name>
     <message>
         <source>lost the display (%1): %2</source>

@@ -42,9 +42,13 @@ Steps playByEar(const QString& key)
 {
     QProcess orca;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "ORCA_SPEECH_LOG", "ORCA_SPEECH_SHOTS"}) {
+    for (const char* name :
+         {"QT_QPA_PLATFORM", "ORCA_SPEECH_LOG", "ORCA_SPEECH_SHOTS", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
         environment.remove(QString::fromLatin1(name));
     }
+    // The game and Orca speak English, the language of the texts expected here (no catalogue is installed
+    // in this test program), whatever language the machine runs in.
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     orca.setProcessEnvironment(environment);
     QString keys = QStringLiteral("%1:4 %1:4 %1:12").arg(key);
     for (int press = 0; press < kFlushPresses; ++press) {

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buildinfo.h"
 #include "displaylossguard.h"
 #include "form1.h"
 #include "quitonstoprequest.h"
@@ -20,7 +21,7 @@ const QString kProgramName = QStringLiteral("highroll");
 int main(int argc, char* argv[])
 {
     QApplication::setApplicationName(QStringLiteral("HighRoll"));
-    QApplication::setApplicationVersion(QStringLiteral(HIGHROLL_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::kVersion));
     QApplication::setOrganizationName(QStringLiteral("HighRoll"));
 
     StartupGuard startup(kProgramName);
@@ -34,7 +35,7 @@ int main(int argc, char* argv[])
     // game as closing its window does: status 0, everything torn down in order.
     const QuitOnStopRequest quitOnStopRequest;
     const DisplayLossGuard displayLoss(kProgramName);
-    QGuiApplication::setDesktopFileName(QStringLiteral(HIGHROLL_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::kAppId));
 
     SplitMix64 random;
     // A window that cannot be built or loaded has been reported like a failing handler.

@@ -3,6 +3,7 @@
 // The installed program's window, on a real X server, is the one its desktop entry describes: its
 // WM_CLASS matches StartupWMClass, so desktops group it under the launcher, and it carries the
 // application icon in _NET_WM_ICON.
+#include "buildinfo.h"
 #include "gameprocess.h"
 #include "x11desktop.h"
 #include "xvfbserver.h"
@@ -37,7 +38,8 @@ QRgb pixelAt(const QImage& image, int x, int y)
 TEST(Packaging, windowMatchesDesktopEntry)
 {
     const QString prefix = QStringLiteral(HIGHROLL_INSTALL_PREFIX);
-    QFile desktopFile(prefix + QStringLiteral("/share/applications/" HIGHROLL_APP_ID ".desktop"));
+    QFile desktopFile(prefix +
+                      QStringLiteral("/share/applications/%1.desktop").arg(QLatin1String(BuildInfo::kAppId)));
     ASSERT_TRUE(desktopFile.open(QIODevice::ReadOnly))
         << "not installed: " << desktopFile.fileName().toStdString();
     const QString entry = QString::fromUtf8(desktopFile.readAll());

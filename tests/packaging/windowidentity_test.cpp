@@ -15,9 +15,6 @@
 
 namespace {
 
-// Generous, for a busy machine; a healthy start takes a fraction of it.
-constexpr int kStartTimeoutMs = 30000;
-
 // The value of key in the desktop entry's text; empty when the key is missing.
 QString entryValue(const QString& entry, const QString& key)
 {
@@ -50,18 +47,15 @@ TEST(Packaging, windowMatchesDesktopEntry)
 
     XvfbServer server;
     ASSERT_TRUE(server.start()) << server.error().toStdString();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("DISPLAY"), server.display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    GameProcess game(environment, {}, prefix + QStringLiteral("/bin/") + program);
+    GameProcess game({.environment = GameProcess::onX11(server.display()),
+                      .program = prefix + QStringLiteral("/bin/") + program});
     ASSERT_TRUE(game.start());
     X11Desktop desktop(server.display());
     ASSERT_TRUE(desktop.connected());
     X11Desktop::Window window = 0;
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return (window = desktop.windowOf(game.pid())) != 0 || !game.running(); },
-                        kStartTimeoutMs) &&
+                        kHangLimitMs) &&
         window != 0)
         << "no window of the program appeared: " << game.stderrText().toStdString();
 
@@ -71,7 +65,7 @@ TEST(Packaging, windowMatchesDesktopEntry)
 
     // The program sets its icon once the window is on screen.
     QImage icon;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !(icon = desktop.icon(window)).isNull(); }, kStartTimeoutMs))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(icon = desktop.icon(window)).isNull(); }, kHangLimitMs))
         << "the window has no icon";
     EXPECT_GE(icon.width(), 16);
     EXPECT_EQ(icon.width(), icon.height());

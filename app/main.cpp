@@ -44,9 +44,9 @@ int main(int argc, char* argv[])
         return ErrorReport::kRuntimeErrorStatus;
     }
     // Every size the resource holds, so each place the window manager shows the icon looks sharp. Reading
-    // them and handing them to the window system is about a quarter of what the program does before its
-    // window appears, and the window does not need its icon to appear: the icon is set once the first
-    // picture is complete (queued after it), and the window manager reads it when it changes.
+    // them and handing them to the window system is costly (docs/benchmark.md), and the window does not
+    // need its icon to appear: the icon is set once the first picture is complete (queued after it), and
+    // the window manager reads it when it changes.
     QObject::connect(
         window.get(), &Form::firstPainted, &app,
         [] { QApplication::setWindowIcon(QIcon(new RenderedIcon(QStringLiteral(":/icons")))); },

@@ -4,8 +4,8 @@
 # Builds HighRoll (RelWithDebInfo, as released) and the floors it is measured against, then runs the
 # benchmark on a private Xvfb display and prints one table; docs/benchmark.md explains each figure.
 # Debian's dice games kiriki and tali are measured beside it when installed; this never installs them.
-# Options go to bench/bench.py: --runs N (default 5), --tick-runs N (default 2), --count-runs N (runs
-# under callgrind, default 1), --save FILE.
+# Options go to bench/bench.py: --runs N (default 5), --start-runs N (more starts alone, default 20),
+# --tick-runs N (default 2), --count-runs N (runs under callgrind, default 1), --save FILE.
 # Exit status: 0 all targets met, 3 a target missed, 1 the benchmark could not measure.
 set -euo pipefail
 cd "$(dirname "$0")"

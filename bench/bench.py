@@ -350,6 +350,12 @@ class Bench:
         self.finish(process)
         return {"startup": startup_ms, "early_cpu": early_cpu, "memory": memory}
 
+    def startup_ms(self, label, path):
+        """Start-up alone: the program is stopped as soon as its window is mapped."""
+        process, _, startup_ms, _ = self.launch(label, path)
+        self.finish(process)
+        return startup_ms
+
     def game_run(self, game_path, title_path, paint_path):
         """One run of the game, with the title floor alongside it while the marquee scrolls and the paint
         floor alongside it while its die rolls.
@@ -496,6 +502,10 @@ class Bench:
         return {"die": periods(ticks["Timer1"], die), "marquee": periods(ticks["Timer2"], marquee)}
 
 
+def column(rows, key):
+    return [row[key] for row in rows]
+
+
 def spread(values, digits):
     median = statistics.median(values)
     return f"{median:.{digits}f} [{min(values):.{digits}f}-{max(values):.{digits}f}]"
@@ -527,13 +537,15 @@ def main():
     parser.add_argument("--paint", required=True)
     parser.add_argument("--facts", required=True, help="highroll_facts of the game's build")
     parser.add_argument("--runs", type=int, default=5, help="runs of each program (default 5)")
+    parser.add_argument("--start-runs", type=int, default=20,
+                        help="more starts of the game, the text floor and the bare window (default 20)")
     parser.add_argument("--tick-runs", type=int, default=2, help="runs with the tick log on (default 2)")
     parser.add_argument("--count-runs", type=int, default=1,
                         help="runs of each program under callgrind (default 1)")
     parser.add_argument("--save", help="also write the table to this file")
     args = parser.parse_args()
-    if args.runs < 1 or args.tick_runs < 1 or args.count_runs < 1:
-        parser.error("--runs, --tick-runs and --count-runs must be at least 1")
+    if args.runs < 1 or args.tick_runs < 1 or args.count_runs < 1 or args.start_runs < 0:
+        parser.error("--runs, --tick-runs and --count-runs must be at least 1, --start-runs at least 0")
     for path in (args.game, args.bare, args.title, args.text, args.paint, args.facts):
         if not os.access(path, os.X_OK):
             parser.error(f"not an executable: {path}")
@@ -592,6 +604,14 @@ def main():
                   f"{text[-1]['startup']:.1f}, bare {bare[-1]['startup']:.1f}), marquee CPU "
                   f"{game[-1]['marquee_cpu']:.4f} s (floor {title[-1]['marquee_cpu']:.4f}), die CPU "
                   f"{game[-1]['die_cpu']:.4f} s (floor {paint[-1]['die_cpu']:.4f})", flush=True)
+        # Start-up varies from start to start by more than the target's margin, so its median is taken over
+        # these quick starts too, interleaved like the runs.
+        startups = {"game": column(game, "startup"), "text": column(text, "startup"),
+                    "bare": column(bare, "startup")}
+        for _ in range(args.start_runs):
+            for name, label, path in (("bare", "bare window", args.bare), ("text", "text floor", args.text),
+                                      ("game", "highroll", args.game)):
+                startups[name].append(bench.startup_ms(label, path))
         die_periods, marquee_periods = [], []
         for _ in range(args.tick_runs):
             periods = bench.tick_run(args.game)
@@ -628,9 +648,6 @@ def main():
         if server:
             server.stop()
 
-    def column(rows, key):
-        return [row[key] for row in rows]
-
     def median(rows, key):
         return statistics.median(column(rows, key))
 
@@ -646,9 +663,9 @@ def main():
         """A figure printed beside the verdicts, not judged: time and wake-ups move with the machine."""
         table.append((figure, ours, floor, "(shown)", "-"))
 
-    row("start-up, exec to window mapped (ms)", spread(column(game, "startup"), 1),
-        spread(column(text, "startup"), 1), "<= 1.1 x text floor",
-        median(game, "startup") <= 1.1 * median(text, "startup"))
+    row(f"start-up, exec to window mapped (ms) [n={len(startups['game'])}]", spread(startups["game"], 1),
+        spread(startups["text"], 1), "<= 1.1 x text floor",
+        statistics.median(startups["game"]) <= 1.1 * statistics.median(startups["text"]))
     shown("start-up: instructions before the event loop (M)", millions(counts["game"], "startup_ir"),
           millions(counts["text"], "startup_ir"))
     shown("CPU used in the first 0.4 s (ms)", spread(column(game, "early_cpu"), 1),
@@ -680,17 +697,18 @@ def main():
                             "result"), table)
     lines.append("")
     # Every program started alone, in the same runs: the floors and the desktop's dice games beside us.
-    starts = [("HighRoll", game, counts["game"]), ("text floor", text, counts["text"]),
-              ("bare window", bare, counts["bare"])]
-    starts += [(name, other[name], None) for name, _ in others]
+    starts = [("HighRoll", game, startups["game"], counts["game"]),
+              ("text floor", text, startups["text"], counts["text"]),
+              ("bare window", bare, startups["bare"], counts["bare"])]
+    starts += [(name, other[name], column(other[name], "startup"), None) for name, _ in others]
     lines += markdown_table(("program", "start-up (ms)", "instructions before the event loop (M)",
                              "CPU in the first 0.4 s (ms)", "resident memory (MB)"),
-                            [(name, spread(column(rows, "startup"), 1),
-                              millions(counted, "startup_ir") if counted else "-",
+                            [(name, spread(started, 1), millions(counted, "startup_ir") if counted else "-",
                               spread(column(rows, "early_cpu"), 1), spread(column(rows, "memory"), 1))
-                             for name, rows, counted in starts])
+                             for name, rows, started, counted in starts])
     lines.append("")
-    lines.append(f"{args.runs} runs of each program, {args.tick_runs} tick-log runs, {args.count_runs} runs under "
+    lines.append(f"{args.runs} runs of each program and {args.start_runs} more starts, {args.tick_runs} tick-log runs, "
+                 f"{args.count_runs} runs under "
                  f"callgrind ({COUNTED_TICKS} ticks each after {COUNT_SETTLE_TICKS}), {elapsed:.0f} s; "
                  f"load average {load_before[0]:.2f} before, {load_after[0]:.2f} after; "
                  f"{os.cpu_count()} CPUs.")

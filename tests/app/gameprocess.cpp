@@ -18,9 +18,11 @@ const QString kTickLog = QStringLiteral("highroll.ticks: ");
 QProcessEnvironment GameProcess::withoutDisplay()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "LANGUAGE", "LC_MESSAGES"}) {
         environment.remove(QString::fromLatin1(name));
     }
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     return environment;
 }
 

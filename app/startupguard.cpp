@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startupguard.h"
 
+#include "translations.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -14,18 +16,22 @@ StartupGuard::~StartupGuard()
     finish();
 }
 
-bool StartupGuard::displayConfigured() const
+bool StartupGuard::displayConfigured()
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         return true; // a platform was chosen explicitly; if it cannot start, take() says so
     }
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return true;
-    }
-    std::fprintf(stderr, "%s: cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-                 qPrintable(programName()));
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+void StartupGuard::reportNoDisplay() const
+{
+    const char* const line = QT_TRANSLATE_NOOP(
+        "StartupGuard", "cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    const Translations translations;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(programName()),
+                 qPrintable(translations.translate("StartupGuard", line)));
     std::fflush(stderr);
-    return false;
 }
 
 void StartupGuard::finish()
@@ -52,8 +58,13 @@ bool StartupGuard::take(QtMsgType type, const QString& message)
     const QString display =
         x11 ? QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY")
             : QStringLiteral("WAYLAND_DISPLAY=") + qEnvironmentVariable("WAYLAND_DISPLAY");
+    // The application is still being made: its catalogues are not installed yet, so the line is
+    // translated here.
+    const Translations translations;
+    //: %1 names the display ("DISPLAY=:0"), %2 is the reason the system gave (in English).
+    const char* const line =
+        QT_TRANSLATE_NOOP("StartupGuard", "cannot start: no display could be opened (%1): %2");
     // Nothing has been built that needs tearing down, and Qt's half-made platform state must not run
     // its destructors.
-    endProcess(kNoDisplayStatus,
-               QStringLiteral("cannot start: no display could be opened (%1): %2").arg(display, detail));
+    endProcess(kNoDisplayStatus, translations.translate("StartupGuard", line).arg(display, detail));
 }

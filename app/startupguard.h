@@ -4,6 +4,7 @@
 
 #include "messageguard.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 // Turns a failure to reach a display into one clear line on stderr and exit status 1. Without it, Qt
@@ -11,15 +12,20 @@
 // QApplication and call finish() once the application exists; messages Qt logs meanwhile are held back
 // and passed on by finish(), or dropped in favour of the one line if start-up fails.
 class StartupGuard : public MessageGuard {
+    Q_DECLARE_TR_FUNCTIONS(StartupGuard)
+
 public:
     static constexpr int kNoDisplayStatus = 1;
 
     explicit StartupGuard(QString programName);
     ~StartupGuard() override;
 
-    // False, after printing the message, when no platform was chosen and neither DISPLAY nor
-    // WAYLAND_DISPLAY is set: there is no display to try.
-    bool displayConfigured() const;
+    // False when no platform was chosen and neither DISPLAY nor WAYLAND_DISPLAY is set: there is no
+    // display to try.
+    static bool displayConfigured();
+    // Says so in one line on stderr, in the player's language (which needs the application object: a
+    // QCoreApplication is enough).
+    void reportNoDisplay() const;
 
     void finish();
 

@@ -72,7 +72,7 @@ MIN_TICK_INTERVALS = 50
 # not change: the same number of timer ticks of the game and of its floor, after some ticks let pass.
 # The faces the game's die shows are random and cost more or less to draw, so its count over a run
 # moves with them; over this many ticks little enough that one run decides (docs/benchmark.md).
-COUNTED_TICKS = 500
+COUNTED_TICKS = 1000
 COUNT_SETTLE_TICKS = 10
 # Under callgrind a program runs tens of times slower: starting, reacting to the click, each dump.
 COUNT_TIMEOUT_S = 120.0
@@ -201,9 +201,12 @@ class Dumps:
 
     def __init__(self, directory, pid):
         self.prefix = os.path.join(directory, f"callgrind.{pid}.")
+        self.last_read = 0
 
-    def count(self):
-        return len(glob.glob(glob.escape(self.prefix) + "*"))
+    def latest(self):
+        """The number of the latest dump callgrind has begun to write (those read are gone)."""
+        numbers = [int(path[len(self.prefix):]) for path in glob.glob(glob.escape(self.prefix) + "*")]
+        return max([self.last_read, *numbers])
 
     def instructions(self, number):
         """The instructions in dump number, once callgrind has written it whole (its last line, the
@@ -217,6 +220,7 @@ class Dumps:
         if not totals:
             return None
         os.remove(path)
+        self.last_read = max(self.last_read, number)
         return totals[0]
 
 
@@ -425,7 +429,7 @@ class Bench:
 
     def counted_ticks(self, label, process, dumps):
         """The instructions of COUNTED_TICKS ticks, from tick to tick, after COUNT_SETTLE_TICKS more."""
-        first = dumps.count() + COUNT_SETTLE_TICKS + 1
+        first = dumps.latest() + COUNT_SETTLE_TICKS + 1
         counts = [self.wait_for(label, process, f"{COUNTED_TICKS} counted ticks",
                                 lambda number=number: dumps.instructions(number))
                   for number in range(first, first + COUNTED_TICKS)]
@@ -624,8 +628,12 @@ def main():
         paths = {"game": args.game, "title": args.title, "paint": args.paint, "text": args.text, "bare": args.bare}
         for run in range(args.count_runs):
             with tempfile.TemporaryDirectory(prefix="highroll-bench-") as directory:
-                for name, result in bench.count_run(paths, directory).items():
-                    counts[name].append(result)
+                try:
+                    for name, result in bench.count_run(paths, directory).items():
+                        counts[name].append(result)
+                finally:
+                    # callgrind writes its last dump as the program ends: before the folder goes.
+                    bench.stop_all()
             print(f"callgrind run {run + 1}/{args.count_runs}: marquee "
                   f"{counts['game'][-1]['marquee_ir'] / 1e6:.2f} M instructions (floor "
                   f"{counts['title'][-1]['marquee_ir'] / 1e6:.2f}), die {counts['game'][-1]['die_ir'] / 1e6:.2f} M "

@@ -148,6 +148,9 @@ GameProcess::Exit GameProcess::run()
         return ::testing::AssertionFailure() << what << "; stderr besides the program's log:\n"
                                              << lines.join(QLatin1Char('\n')).toStdString();
     };
+    if (m_process.error() == QProcess::FailedToStart) {
+        return failure(("could not be started: " + m_process.errorString().toStdString()).c_str());
+    }
     if (!exit.finished) {
         return failure("still running at the end of the wait, then killed");
     }

@@ -24,7 +24,7 @@ public:
     struct Launch {
         QProcessEnvironment environment = withoutDisplay();
         QStringList arguments{};
-        // Run before the program, e.g. {valgrind, its options}; the program is its last argument.
+        // Run before the program, e.g. {valgrind, its options}; the program and its arguments follow.
         QStringList wrapper{};
         QString program = QStringLiteral(HIGHROLL_BINARY);
         // How many times slower than alone the program runs here (under valgrind, say): every wait

@@ -110,6 +110,17 @@ TEST_F(OnX11, theCloseButtonEndsTheGameWithStatusZero)
     EXPECT_TRUE(game->endedWith(exit, 0));
 }
 
+TEST_F(OnX11, ctrlQEndsTheGameAsTheCloseButtonDoes)
+{
+    // The keyboard's part: xdotool gives the window the focus and presses the keys through XTEST.
+    GameProcess keys({.environment = GameProcess::onX11(server.display()),
+                      .arguments = {QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                                    QString::number(window), QStringLiteral("key"), QStringLiteral("ctrl+q")},
+                      .program = QStringLiteral("xdotool")});
+    EXPECT_TRUE(keys.endedWithStatus(keys.run(), 0)) << keys.stderrText().toStdString();
+    EXPECT_TRUE(game->endedWith(game->waitForExit(), 0));
+}
+
 TEST_F(OnX11, aStopSignalEndsTheGameWithStatusZero)
 {
     game->sendSignal(SIGTERM);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bundledfonts.h"
 #include "displaylossguard.h"
 #include "form1.h"
 #include "quitonstoprequest.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     const QuitOnStopRequest quitOnStopRequest;
     const DisplayLossGuard displayLoss(kProgramName);
     QGuiApplication::setDesktopFileName(QStringLiteral(HIGHROLL_APP_ID));
+    BundledFonts::load();
 
     SplitMix64 random;
     // A window that cannot be built or loaded has been reported like a failing handler.

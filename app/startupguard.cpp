@@ -14,20 +14,6 @@ StartupGuard::~StartupGuard()
     finish();
 }
 
-bool StartupGuard::displayConfigured() const
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        return true; // a platform was chosen explicitly; if it cannot start, take() says so
-    }
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return true;
-    }
-    std::fprintf(stderr, "%s: cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-                 qPrintable(programName()));
-    std::fflush(stderr);
-    return false;
-}
-
 void StartupGuard::finish()
 {
     release();
@@ -47,13 +33,9 @@ bool StartupGuard::take(QtMsgType type, const QString& message)
     // matters. The first held message is usually the platform's reason ("could not connect to display").
     const QString detail =
         (m_held.isEmpty() ? message : m_held.first()).section(QLatin1Char('\n'), 0, 0).trimmed();
-    const bool x11 = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-                     qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("xcb"));
-    const QString display =
-        x11 ? QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY")
-            : QStringLiteral("WAYLAND_DISPLAY=") + qEnvironmentVariable("WAYLAND_DISPLAY");
     // Nothing has been built that needs tearing down, and Qt's half-made platform state must not run
     // its destructors.
-    endProcess(kNoDisplayStatus,
-               QStringLiteral("cannot start: no display could be opened (%1): %2").arg(display, detail));
+    endProcess(
+        kNoDisplayStatus,
+        QStringLiteral("cannot start: no display could be opened (%1): %2").arg(displayInUse(), detail));
 }

@@ -17,14 +17,17 @@ public:
     explicit StartupGuard(QString programName);
     ~StartupGuard() override;
 
-    // False, after printing the message, when no platform was chosen and neither DISPLAY nor
-    // WAYLAND_DISPLAY is set: there is no display to try.
+    // False, after printing the message, when there is no display to try: on Unix systems when no
+    // platform was chosen and neither DISPLAY nor WAYLAND_DISPLAY is set. A Windows session always has
+    // its desktop.
     bool displayConfigured() const;
 
     void finish();
 
 private:
     bool take(QtMsgType type, const QString& message) override;
+    // The display the platform tried to open, for the message when it failed ("DISPLAY=:0").
+    static QString displayInUse();
 
     QStringList m_held;
 };

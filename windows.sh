@@ -154,16 +154,20 @@ $(tail -n 25 "$1.configure.log")"
     done
 }
 
+# True when the Qt at $qt_prefix is complete; one cached by an older windows.sh gets its notices.
+qt_built() {
+    [ -f "$qt_prefix/.complete" ] || return 1
+    [ -f "$qt_prefix/share/highroll-qt-notices/SOURCE.txt" ] ||
+        write_qt_notices "$qt_prefix/share/highroll-qt-notices"
+}
+
 build_qt() {
     qt_prefix=$cache/qt-$qt_upstream-$(qt_key)
     # One Qt build at a time; a run that waited here finds the other's Qt complete.
     exec {build_lock}>"$qt_prefix.lock"
     flock "$build_lock"
-    if [ -f "$qt_prefix/.complete" ]; then
+    if qt_built; then
         echo "Qt $qt_upstream for Windows: $qt_prefix (built before)"
-        # A Qt cached by an older windows.sh may lack the notices.
-        [ -f "$qt_prefix/share/highroll-qt-notices/SOURCE.txt" ] ||
-            write_qt_notices "$qt_prefix/share/highroll-qt-notices"
         return 0
     fi
     # Not keyed: a build that was stopped, or whose options changed, goes on from where it was.
@@ -208,7 +212,7 @@ They were compiled for x86_64 Windows with Debian's MinGW-w64
 ($(x86_64-w64-mingw32-g++-posix --version | head -n 1)) by HighRoll's windows.sh, configured with:
 
     cmake -S qtbase -B build -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQT_HOST_PATH=/usr \\
-$(printf '        %s \\\n' "${QT_CONFIGURE_OPTIONS[@]}")
+$(printf '        %s \\\n' "${QT_CONFIGURE_OPTIONS[@]}" | sed -z 's/-G \\\n *Ninja/-G Ninja/')
 
 You may replace them with your own build of the same Qt version: built with the same options, it
 works with this highroll.exe, which loads the libraries from its own folder.
@@ -269,14 +273,14 @@ build_game() {
 # Configures Qt's source with the options above in a scratch folder (no build) and checks the features
 # came out as asked; when a Qt for Windows has been built, configures the game against it too.
 configure_only() {
-    local scratch
     mkdir -p "$cache"
-    scratch=$(mktemp -d "$cache/configure-check.XXXXXX")
-    trap 'rm -rf "$scratch" "$scratch".*' EXIT
+    configure_scratch=$(mktemp -d "$cache/configure-check.XXXXXX")
+    trap 'rm -rf "$configure_scratch"' EXIT
+    local scratch=$configure_scratch
     configure_qt "$scratch/qt" "$scratch/qt-prefix"
     echo "ok: Qt $qt_upstream configures for Windows with the toolchain file; features as asked"
     qt_prefix=$cache/qt-$qt_upstream-$(qt_key)
-    if [ -f "$qt_prefix/.complete" ]; then
+    if qt_built; then
         configure_game "$scratch/game"
         echo "ok: HighRoll configures for Windows against $qt_prefix"
     else

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}"
 cmake --preset release
 cmake --build --preset release
 exec ./build/release/app/highroll "$@"

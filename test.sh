@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
+ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}" \
     "${PACKAGING_TEST_PACKAGES[@]}" "${RELIABILITY_TEST_PACKAGES[@]}"
 cmake --workflow --preset ci
 # The same tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer: a memory error, a

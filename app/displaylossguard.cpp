@@ -40,6 +40,8 @@ bool DisplayLossGuard::take(QtMsgType type, const QString& message)
     // The game keeps nothing that needs saving, and with the connection gone neither the window nor the
     // application can be torn down normally: end here, before Qt's or Xlib's exit() runs the exit
     // handlers under threads that are still running.
-    endProcess(kDisplayLostStatus, QStringLiteral("lost the display (%1): %2")
-                                       .arg(display, message.section(QLatin1Char('\n'), 0, 0).trimmed()));
+    //: %1 names the display ("DISPLAY=:0"), %2 is the reason the system gave (in English).
+    endProcess(
+        kDisplayLostStatus,
+        tr("lost the display (%1): %2").arg(display, message.section(QLatin1Char('\n'), 0, 0).trimmed()));
 }

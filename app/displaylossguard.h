@@ -4,6 +4,8 @@
 
 #include "messageguard.h"
 
+#include <QCoreApplication>
+
 // Turns the display going away under the running program (the X server ends, the Wayland compositor
 // dies) into one clear line on stderr and exit status kDisplayLostStatus. Qt's platform plugin notices
 // the broken connection, logs a warning and ends the process itself, but not tidily: on X11 Xlib may add
@@ -11,6 +13,8 @@
 // destroy. The guard recognises that warning, says what happened and leaves at once. Create it once
 // the application exists; every other message passes through unchanged.
 class DisplayLossGuard : public MessageGuard {
+    Q_DECLARE_TR_FUNCTIONS(DisplayLossGuard)
+
 public:
     // As for a display that cannot be opened at start-up: a script sees one status for "no display".
     static constexpr int kDisplayLostStatus = 1;

@@ -1,16 +1,19 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bundledfonts.h"
+#include "commandline.h"
 #include "displaylossguard.h"
 #include "form1.h"
 #include "quitonstoprequest.h"
 #include "renderedicon.h"
 #include "splitmix64.h"
 #include "startupguard.h"
+#include "translations.h"
 #include "waylanddecorations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QShortcut>
 
 namespace {
 
@@ -24,13 +27,24 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(HIGHROLL_VERSION));
     QApplication::setOrganizationName(QStringLiteral("HighRoll"));
 
+    // Before anything needs a screen: --help and --version answer without one.
+    const CommandLine::Reading commandLine = CommandLine::read(argc, argv);
+    if (commandLine.endStatus) {
+        return *commandLine.endStatus;
+    }
     StartupGuard startup(kProgramName);
-    if (!startup.displayConfigured()) {
+    if (!commandLine.choosesPlatform && !StartupGuard::displayConfigured()) {
+        // The application object only finds the player's language for the line that says so.
+        const QCoreApplication application(argc, argv);
+        startup.reportNoDisplay();
         return StartupGuard::kNoDisplayStatus;
     }
     WaylandDecorations::configure();
     QApplication app(argc, argv);
     startup.finish();
+    // Before any window exists, so every text is made in the player's language.
+    Translations translations;
+    translations.install();
     // A request to stop from outside (logout, a service manager, Ctrl+C, a closed terminal) ends the
     // game as closing its window does: status 0, everything torn down in order.
     const QuitOnStopRequest quitOnStopRequest;
@@ -52,6 +66,9 @@ int main(int argc, char* argv[])
         window.get(), &Form::firstPainted, &app,
         [] { QApplication::setWindowIcon(QIcon(new RenderedIcon(QStringLiteral(":/icons")))); },
         Qt::QueuedConnection);
+    // The platform's Quit keys (Ctrl+Q) close the window, as its close button does; nothing is added to
+    // the window and no control loses the focus.
+    const QShortcut quit(QKeySequence::Quit, window.get(), window.get(), &QWidget::close);
     window->show();
     return QApplication::exec();
 }

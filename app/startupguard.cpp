@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startupguard.h"
 
+#include "translations.h"
+
 #include <cstdio>
 #include <utility>
 
@@ -12,6 +14,16 @@ StartupGuard::StartupGuard(QString programName)
 StartupGuard::~StartupGuard()
 {
     finish();
+}
+
+void StartupGuard::reportNoDisplay() const
+{
+    const char* const line = QT_TRANSLATE_NOOP(
+        "StartupGuard", "cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    const Translations translations;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(programName()),
+                 qPrintable(translations.translate("StartupGuard", line)));
+    std::fflush(stderr);
 }
 
 void StartupGuard::finish()
@@ -33,9 +45,13 @@ bool StartupGuard::take(QtMsgType type, const QString& message)
     // matters. The first held message is usually the platform's reason ("could not connect to display").
     const QString detail =
         (m_held.isEmpty() ? message : m_held.first()).section(QLatin1Char('\n'), 0, 0).trimmed();
+    // The application is still being made: its catalogues are not installed yet, so the line is
+    // translated here.
+    const Translations translations;
+    //: %1 names the display ("DISPLAY=:0"), %2 is the reason the system gave (in English).
+    const char* const line =
+        QT_TRANSLATE_NOOP("StartupGuard", "cannot start: no display could be opened (%1): %2");
     // Nothing has been built that needs tearing down, and Qt's half-made platform state must not run
     // its destructors.
-    endProcess(
-        kNoDisplayStatus,
-        QStringLiteral("cannot start: no display could be opened (%1): %2").arg(displayInUse(), detail));
+    endProcess(kNoDisplayStatus, translations.translate("StartupGuard", line).arg(displayInUse(), detail));
 }

@@ -4,20 +4,12 @@
 // or a Wayland compositor's WAYLAND_DISPLAY.
 #include "startupguard.h"
 
-#include <cstdio>
-
-bool StartupGuard::displayConfigured() const
+bool StartupGuard::displayConfigured()
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         return true; // a platform was chosen explicitly; if it cannot start, take() says so
     }
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        return true;
-    }
-    std::fprintf(stderr, "%s: cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-                 qPrintable(programName()));
-    std::fflush(stderr);
-    return false;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 QString StartupGuard::displayInUse()

@@ -35,14 +35,14 @@ inline QLabel* addCaptions(QWidget& window, QLatin1StringView name = {})
     for (const ControlRow& row : form1Layout().controls) {
         QWidget* widget = nullptr;
         if (row.kind == ControlKind::Label) {
-            auto* label = new QLabel(row.caption.toString(), &window);
+            auto* label = new QLabel(QString::fromUtf8(row.caption.text), &window);
             label->setAlignment(alignmentOf(row.align));
             if (row.name == name) {
                 named = label;
             }
             widget = label;
         } else if (row.kind == ControlKind::CommandButton) {
-            widget = new QPushButton(row.caption.toString(), &window);
+            widget = new QPushButton(QString::fromUtf8(row.caption.text), &window);
         } else {
             continue;
         }

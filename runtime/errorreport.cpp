@@ -37,12 +37,15 @@ void report(const QString& message)
     g_halted = true;
 
     const QString appName = QCoreApplication::applicationName();
-    std::fprintf(stderr, "%s: run-time error: %s\n", qPrintable(appName), qPrintable(message));
+    //: The line on the terminal; %1 says what went wrong (often in English: the program's own words).
+    const QString line = QCoreApplication::translate("ErrorReport", "run-time error: %1").arg(message);
+    std::fprintf(stderr, "%s: %s\n", qPrintable(appName), qPrintable(line));
     std::fflush(stderr);
 
     if (hasInteractiveScreen()) {
         QMessageBox::critical(
             nullptr, appName,
+            //: The message box's text; %1 says what went wrong (often in English: the program's own words).
             QCoreApplication::translate("ErrorReport", "The game stopped because of an internal error:\n\n%1")
                 .arg(message));
     }
@@ -64,7 +67,7 @@ bool run(const std::function<void()>& code)
     } catch (const RuntimeError& error) {
         report(QString::fromStdString(error.what()));
     } catch (const std::bad_alloc&) {
-        report(QStringLiteral("out of memory"));
+        report(QCoreApplication::translate("ErrorReport", "out of memory"));
     } catch (const std::exception& error) {
         report(QString::fromStdString(error.what()));
     }

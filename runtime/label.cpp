@@ -5,16 +5,37 @@
 #include <algorithm>
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 
 namespace {
 
-// The width the text's ink and advance take together, so that neither the last glyph's overhang
-// (bold and italic faces) nor its advance is cut off.
-qreal drawnWidth(const QFont& font, const QString& text)
+// One line of text as it is drawn in a font, fallback fonts included (a CJK caption in a Latin face is
+// drawn in a CJK face with a taller line): its advance, the line's ascent, and the ink of its glyphs,
+// from the line's top-left corner.
+struct DrawnLine {
+    qreal advance = 0;
+    qreal ascent = 0;
+    QRectF ink;
+};
+
+DrawnLine drawnLine(const QFont& font, const QString& text)
 {
-    const QFontMetricsF metrics(font);
-    const QRectF ink = metrics.boundingRect(text);
-    return std::max(metrics.horizontalAdvance(text), ink.right()) - std::min<qreal>(0, ink.left());
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    DrawnLine drawn{line.naturalTextWidth(), line.ascent(), {}};
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            drawn.ink |= raw.boundingRect(glyphs[i]).translated(positions[i]);
+        }
+    }
+    return drawn;
 }
 
 } // namespace
@@ -37,7 +58,8 @@ void Label::setShrinkToFit(bool shrink)
 {
     m_shrinkToFit = shrink;
     m_fullFont = font();
-    // One line: a number has nowhere to break, and a smaller size is what makes it fit.
+    // One line: a number has nowhere to break, a caption's box holds one line, and a smaller size is
+    // what makes it fit.
     setWordWrap(!shrink);
     fitCaption();
 }
@@ -64,17 +86,34 @@ void Label::fitCaption()
     if (!m_shrinkToFit || !m_painted) {
         return;
     }
+    // Every caption stands on the baseline of the label's full-size font, so a smaller caption, or one
+    // drawn in a fallback font with a taller line, stays in line with the captions beside it.
+    const qreal baseline = drawnLine(m_fullFont, QStringLiteral("0")).ascent;
+    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
     QFont fitted = m_fullFont;
-    // Fonts here are sized in pixels; the loop steps one pixel at a time from the full size down.
+    // Fonts here are sized in pixels; the loop steps one pixel at a time from the full size down, until
+    // the caption's ink lies inside the label, placed as the label places the line.
     int pixels = fitted.pixelSize() > 0 ? fitted.pixelSize() : QFontInfo(fitted).pixelSize();
-    const qreal room = width();
-    while (pixels > 1 && drawnWidth(fitted, text()) > room) {
+    qreal drop = 0;
+    for (;;) {
+        const DrawnLine drawn = drawnLine(fitted, text());
+        drop = baseline - drawn.ascent;
+        const qreal room = width() - drawn.advance;
+        const qreal start = horizontal == Qt::AlignRight     ? room
+                            : horizontal == Qt::AlignHCenter ? room / 2
+                                                             : 0;
+        // Ink measured in fractions of a pixel may reach into a pixel's edge without showing there.
+        constexpr qreal slack = 0.5;
+        const bool fits = start + drawn.ink.left() >= -slack &&
+                          start + drawn.ink.right() <= width() + slack && drawn.ink.top() + drop >= -slack &&
+                          drawn.ink.bottom() + drop <= height() + slack;
+        if (fits || pixels <= 1) {
+            break;
+        }
         --pixels;
         fitted.setPixelSize(pixels);
     }
-    // The smaller text keeps the full-size baseline, so it stays in line with the captions beside it.
-    const int drop = qRound(QFontMetricsF(m_fullFont).ascent() - QFontMetricsF(fitted).ascent());
-    setContentsMargins(0, drop, 0, 0);
+    setContentsMargins(0, qRound(drop), 0, 0);
     if (font() != fitted) {
         setFont(fitted);
     }

@@ -17,9 +17,11 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
-    // For captions that grow without limit, such as scores: the caption stays on one line and is drawn
-    // whole, in the label's font or, when that is too wide, in the largest smaller size of it that fits
-    // the label's width, on the same baseline. The caption itself is never changed or shortened.
+    // For captions that must be drawn whole in a box of fixed size: scores, which grow without limit,
+    // and words, whose length and script depend on the player's language. The caption stays on one
+    // line and is drawn in the label's font or, when that does not fit the box (its width, or its height
+    // for a script drawn in a fallback font with a taller line), in the largest smaller size of it that
+    // does, on the same baseline as the full-size font. The caption itself is never changed or shortened.
     void setShrinkToFit(bool shrink);
     bool shrinksToFit() const { return m_shrinkToFit; }
 

@@ -3,11 +3,14 @@
 # Shared by run.sh, test.sh and bench.sh: the Debian packages the project needs, installed only when
 # missing, so the scripts are cheap to run again and never call apt when everything is there.
 
-# To build the game.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev)
+# To build the game: Qt's linguist tools compile its message catalogues, gettext and the appstream
+# package's ITS rules translate its desktop entry and metainfo.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev qt6-tools-dev qt6-l10n-tools gettext appstream)
 # Look-alikes of the layout's faces: Liberation Mono for Courier New, Bebas Neue for Impact, Lato Black
-# for Arial Black.
-FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato)
+# for Arial Black; and the CJK faces that draw the Japanese, Chinese and Korean captions.
+FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato fonts-noto-cjk)
+# Qt's own catalogues, for the words of its standard buttons in the player's language.
+LANGUAGE_PACKAGES=(qt6-translations-l10n)
 # To build and run the tests: GoogleTest, a real X server for the tests that need one (they read its
 # windows over xcb themselves) and ImageMagick for the icon checks.
 TEST_PACKAGES=(googletest libgtest-dev xvfb imagemagick

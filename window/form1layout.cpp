@@ -27,21 +27,34 @@ constexpr ControlRow timer(const char* name, std::chrono::milliseconds interval)
     return {.name = QLatin1StringView(name), .kind = ControlKind::Timer, .interval = interval};
 }
 
-constexpr ControlRow label(const char* name, Units::TwipsRect rect, QStringView caption,
+// A label showing words, translated as the window is built.
+constexpr ControlRow label(const char* name, Units::TwipsRect rect, CaptionText caption,
                            TextAlign align = TextAlign::Left)
 {
     return {.name = QLatin1StringView(name),
             .kind = ControlKind::Label,
             .rect = rect,
             .caption = caption,
+            .translated = true,
             .font = kCaptionFont,
             .foreground = kBlack,
-            .align = align};
+            .align = align,
+            // Words differ in length and script from language to language; the box does not.
+            .shrinkToFit = true};
+}
+
+// A label showing a number the game writes and reads back: never translated.
+constexpr ControlRow value(const char* name, Units::TwipsRect rect)
+{
+    ControlRow row = label(name, rect, {"0"}, TextAlign::Right);
+    row.translated = false;
+    row.shrinkToFit = false;
+    return row;
 }
 
 constexpr ControlRow score(const char* name, Units::TwipsRect rect)
 {
-    ControlRow row = label(name, rect, u"0", TextAlign::Right);
+    ControlRow row = value(name, rect);
     row.shrinkToFit = true;
     return row;
 }
@@ -74,37 +87,59 @@ constexpr std::array kControls{
     ControlRow{.name = QLatin1StringView("Command1"),
                .kind = ControlKind::CommandButton,
                .rect = {0, 1800, 3015, 855},
-               .caption = u"Roll Dice",
+               //: The button's caption as the game opens, until the computer's first roll stops
+               //: (a moment after the start). It must fit the button: about 200 pixels of a large
+               //: heavy face (about 9 Latin letters, 5 CJK characters).
+               .caption = {QT_TRANSLATE_NOOP("Form1", "Roll Dice")},
+               .translated = true,
                .font = kButtonFont,
                .foreground = kBlack},
     ControlRow{.name = QLatin1StringView("winlose"),
                .kind = ControlKind::Label,
                .rect = {1080, 4080, 3015, 735},
-               .caption = u"Win?",
+               //: The result line before the first game has a result. It must fit a box about 200
+               //: pixels wide in a bold monospaced face (12 characters; 7 CJK characters).
+               .caption = {QT_TRANSLATE_NOOP("Form1", "Win?")},
+               .translated = true,
                .font = kCaptionFont,
                .foreground = kBlack,
                .background = kResultBackground,
                .opaque = true,
-               .align = TextAlign::Center},
+               .align = TextAlign::Center,
+               .shrinkToFit = true},
     // The scores grow without limit. Their boxes keep their right edges (5055) and reach left to just
     // past the captions beside them ("Computer" ends at 3735 + its overhang, "You" at about 2530), and a
     // score too wide for its box is drawn in a smaller size: whole, inside the cyan panel, never over the
     // caption. Up to three digits the picture is the same as in boxes 855 and 735 wide.
     score("yscore", {2580, 3360, 2475, 495}),
     score("cscore", {3780, 2760, 1275, 495}),
-    label("Label3", {1800, 3360, 855, 495}, u"You"),
-    label("Label2", {1800, 2760, 1935, 495}, u"Computer"),
-    label("score", {120, 3120, 1455, 495}, u"Score:"),
+    label("Label3", {1800, 3360, 855, 495},
+          //: The player's name beside the player's score. A box of 3 letters of a bold monospaced face
+          //: (2 CJK characters); the score is drawn right after it.
+          QT_TRANSLATE_NOOP3("Form1", "You", "score")),
+    label("Label2", {1800, 2760, 1935, 495},
+          //: The computer's name beside the computer's score. A box of 7 letters of a bold monospaced face
+          //: (4 CJK characters); the score is drawn right after it.
+          QT_TRANSLATE_NOOP3("Form1", "Computer", "score")),
+    label("score", {120, 3120, 1455, 495},
+          //: Heads the two scores. A box of 6 characters of a bold monospaced face (3 CJK characters).
+          {QT_TRANSLATE_NOOP("Form1", "Score:")}),
     panel("Shape2", {0, 2640, 5295, 1455}),
-    label("ytop", {4200, 1920, 855, 495}, u"0", TextAlign::Right),
-    label("You", {3120, 1200, 2055, 495}, u"You"),
-    label("ctop", {4200, 600, 855, 495}, u"0", TextAlign::Right),
-    label("Comp", {3000, 0, 2295, 615}, u"Computer"),
+    value("ytop", {4200, 1920, 855, 495}),
+    label("You", {3120, 1200, 2055, 495},
+          //: Heads the player's roll in the panel of rolls. A box of 8 letters of a bold monospaced face
+          //: (4 CJK characters).
+          QT_TRANSLATE_NOOP3("Form1", "You", "roll")),
+    value("ctop", {4200, 600, 855, 495}),
+    label("Comp", {3000, 0, 2295, 615},
+          //: Heads the computer's roll in the panel of rolls. A box of 9 letters of a bold monospaced face
+          //: (5 CJK characters).
+          QT_TRANSLATE_NOOP3("Form1", "Computer", "roll")),
     panel("Shape1", {3000, 0, 2295, 2655}),
     ControlRow{.name = QLatin1StringView("Num"),
                .kind = ControlKind::Label,
                .rect = {1800, 0, 1215, 1815},
-               .caption = u"4",
+               .caption = {"4"},
                .font = kValueFont,
                .foreground = kBlack,
                .background = kGreen,
@@ -127,6 +162,7 @@ constexpr std::array kControls{
 
 constexpr FormLayout kForm1{
     .name = QLatin1StringView("Form1"),
+    .context = "Form1",
     .caption = u"Form1",
     .widthTwips = kForm1WidthTwips,
     .heightTwips = kForm1HeightTwips,

@@ -6,6 +6,7 @@
 #include "form.h"
 #include "runtimeerror.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 
 namespace {
@@ -15,7 +16,15 @@ QFont fontOf(const FontChoice& font)
     return Fonts::font(QString(font.face), font.points, font.bold, font.italic);
 }
 
-QObject& create(Form& form, const ControlRow& row)
+QString captionOf(const FormLayout& layout, const ControlRow& row)
+{
+    if (!row.translated) {
+        return QString::fromUtf8(row.caption.text);
+    }
+    return QCoreApplication::translate(layout.context, row.caption.text, row.caption.disambiguation);
+}
+
+QObject& create(Form& form, const FormLayout& layout, const ControlRow& row)
 {
     switch (row.kind) {
     case ControlKind::Timer: {
@@ -30,13 +39,13 @@ QObject& create(Form& form, const ControlRow& row)
     }
     case ControlKind::CommandButton: {
         auto* button = new CommandButton(&form);
-        button->setCaption(row.caption.toString());
+        button->setCaption(captionOf(layout, row));
         button->setFont(fontOf(row.font));
         return *button;
     }
     case ControlKind::Label: {
         auto* label = new Label(&form);
-        label->setCaption(row.caption.toString());
+        label->setCaption(captionOf(layout, row));
         label->setFont(fontOf(row.font));
         label->setAlignment(alignmentOf(row.align));
         QPalette palette = label->palette();
@@ -69,7 +78,7 @@ ControlSet build(Form& form, const FormLayout& layout)
 
     ControlSet controls;
     for (const ControlRow& row : layout.controls) {
-        QObject& control = create(form, row);
+        QObject& control = create(form, layout, row);
         const QString name(row.name);
         control.setObjectName(name);
         if (auto* widget = qobject_cast<QWidget*>(&control)) {

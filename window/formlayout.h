@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QLatin1StringView>
 #include <QStringView>
+#include <QtGlobal>
 
 // One row of a window's layout table: everything needed to build one control, as plain data.
 
@@ -32,6 +33,13 @@ inline Qt::Alignment alignmentOf(TextAlign align)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// A caption as the table holds it: UTF-8 text and, where the same words appear in two places that a
+// translation may need to word apart, what tells them apart (QT_TRANSLATE_NOOP3 gives both).
+struct CaptionText {
+    const char* text = "";
+    const char* disambiguation = nullptr;
+};
+
 struct FontChoice {
     QLatin1StringView face;
     double points = 0;
@@ -45,7 +53,11 @@ struct ControlRow {
     // Members of a control array share a name and differ by index; -1 for a control on its own.
     int index = -1;
     Units::TwipsRect rect{};
-    QStringView caption{};
+    // The initial caption. Words are marked for translation where the table is written
+    // (QT_TRANSLATE_NOOP or QT_TRANSLATE_NOOP3, in the form's context) and translated as the window is
+    // built; a caption that is game data, such as a number the game reads back, is shown as it stands.
+    CaptionText caption{};
+    bool translated = false;
     FontChoice font{};
     QRgb foreground = 0;
     QRgb background = 0;
@@ -61,6 +73,10 @@ struct ControlRow {
 
 struct FormLayout {
     QLatin1StringView name;
+    // The context the captions are translated in (the form's class name).
+    const char* context = "";
+    // The window's initial title: its name, an identifier shown until the game sets a title of its own,
+    // so it is not translated.
     QStringView caption;
     int widthTwips = 0;
     int heightTwips = 0;

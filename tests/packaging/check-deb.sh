@@ -2,11 +2,13 @@
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its control fields, its files, and that the program it holds starts and runs.
-# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh>
+# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh> <languages>
+# (<languages>: the translated languages, separated by commas)
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/common.sh"
 folder=$1 version=$2 app_id=$3 package_lists=$4
+IFS=, read -r -a languages <<<"$5"
 need dpkg-deb dpkg
 need readelf binutils
 
@@ -31,9 +33,9 @@ depends=$(field Depends)
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
     names "$depends" | grep -Fxq "$library" || fail "Depends lacks $library: $depends"
 done
-# The fonts the scripts install for the layout must come with the package too.
-mapfile -t fonts < <(bash -c 'source "$1"; printf "%s\n" "${FONT_PACKAGES[@]}"' _ "$package_lists")
-[ "${#fonts[@]}" -gt 0 ] || fail "no FONT_PACKAGES in $package_lists"
+# The fonts the scripts install for the layout and Qt's own catalogues must come with the package too.
+mapfile -t fonts < <(bash -c 'source "$1"; printf "%s\n" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}"' _ "$package_lists")
+[ "${#fonts[@]}" -gt 1 ] || fail "no FONT_PACKAGES or LANGUAGE_PACKAGES in $package_lists"
 relations="$depends, $(field Recommends)"
 for font in "${fonts[@]}"; do
     names "$relations" | grep -Fxq "$font" || fail "neither Depends nor Recommends names $font"
@@ -46,7 +48,8 @@ listing=$(dpkg-deb --contents "$deb")
 # changelog, and every program for a manual page.
 for path in usr/games/highroll "usr/share/applications/$app_id.desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg" usr/share/man/man6/highroll.6.gz \
-    usr/share/doc/highroll/copyright usr/share/doc/highroll/changelog.gz; do
+    usr/share/doc/highroll/copyright usr/share/doc/highroll/changelog.gz \
+    $(printf 'usr/share/highroll/translations/highroll_%s.qm ' "${languages[@]}"); do
     grep -Eq " \./$path$" <<<"$listing" || fail "the package lacks /$path"
 done
 grep -Eq '^-rwxr-xr-x root/root .* \./usr/games/highroll$' <<<"$listing" ||
@@ -92,3 +95,10 @@ game=""
 # 143 is 128 + SIGTERM: ended by the signal, as asked. Anything else (an abort, a crash) is a fault.
 [ "$status" -eq 0 ] || [ "$status" -eq 143 ] || fail "after SIGTERM the program ended with status $status: $(cat "$scratch/err.log")"
 pass "the packaged program ran 1.5 s and ended on SIGTERM (status $status)"
+
+# From /usr/games it finds its catalogues in /usr/share/highroll/translations: without a display it
+# says so in the player's language.
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 \
+    "$binary" 2>&1 >/dev/null) && fail "the packaged program started without a display"
+[[ "$said" == "highroll: 起動できません"* ]] || fail "the packaged program did not speak Japanese: $said"
+pass "the packaged program speaks the player's language (${#languages[@]} catalogues)"

@@ -3,11 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installed files of a desktop application: where they are, that the desktop entry and the
 # AppStream metainfo validate, and that they agree with each other and with the program's version.
-# Usage: check-installed-tree.sh <prefix> <application id> <version> <icon size>...
+# Usage: check-installed-tree.sh <prefix> <application id> <version> <languages> <icon size>...
+# (<languages>: the translated languages, separated by commas)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prefix=$1 app_id=$2 version=$3
-shift 3
+IFS=, read -r -a languages <<<"$4"
+shift 4
 sizes=("$@")
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
@@ -63,3 +65,23 @@ for size in "${sizes[@]}"; do
     [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "$png is not ${size}x${size}"
 done
 pass "icons in the hicolor theme: scalable and ${sizes[*]} px"
+
+# Every language: the program's catalogue where the program finds it from its own place, the desktop
+# entry's translated keys and the metainfo's translated texts.
+for language in "${languages[@]}"; do
+    catalogue=$prefix/share/highroll/translations/highroll_$language.qm
+    [ -s "$catalogue" ] || fail "not installed: $catalogue"
+    for field in Name GenericName Comment Keywords; do
+        [ -n "$(key "$field\\[$language\\]")" ] || fail "desktop entry has no $field[$language]"
+    done
+    for element in name summary p keyword; do
+        grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "metainfo has no <$element> in $language"
+    done
+done
+grep -q '<translation type="qt">highroll/translations/highroll</translation>' "$metainfo" ||
+    fail "metainfo does not name the installed catalogues"
+# The installed program finds its catalogues: without a display, it says so in the player's language.
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 \
+    "$binary" 2>&1 >/dev/null) && fail "$binary started without a display"
+[[ "$said" == "highroll: Start nicht möglich"* ]] || fail "the installed program did not speak German: $said"
+pass "catalogues, desktop entry and metainfo in ${#languages[@]} languages; the installed program finds its catalogues"

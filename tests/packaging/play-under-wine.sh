@@ -76,6 +76,8 @@ cat >"$scratch/fonts.conf" <<EOF
 EOF
 export FONTCONFIG_FILE=$scratch/fonts.conf
 export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine takes Windows' language from the locale: the checks read the game's English texts.
+export LC_ALL=C.UTF-8 LANGUAGE=
 "$wine" wineboot -i >"$scratch/wineboot.log" 2>&1 || fail "wineboot could not make a Wine prefix: $(tail -n 5 "$scratch/wineboot.log")"
 "$wineserver" -w
 

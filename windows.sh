@@ -139,6 +139,7 @@ qt_key() {
 }
 
 configure_qt() { # <build dir> <install prefix>
+    mkdir -p "$(dirname "$1")"
     # Configured afresh, so an option taken out of the list does not live on in the cache; what is
     # already compiled and unchanged is kept.
     rm -f "$1/CMakeCache.txt"
@@ -221,6 +222,8 @@ EOF
 
 # --- The game ------------------------------------------------------------------------------------------
 configure_game() { # <build dir>
+    # The log is written before CMake makes the folder; in a fresh clone there is no build/ yet.
+    mkdir -p "$(dirname "$1")"
     cmake -S "$source_dir" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_PREFIX_PATH="$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
         -DHIGHROLL_BUILD_TESTS=OFF -DHIGHROLL_BUILD_TOOLS=OFF -DHIGHROLL_WARNINGS_AS_ERRORS=ON \

@@ -4,7 +4,8 @@
 # Every source of the program that a Windows build compiles (all but the files named for another
 # platform) passes a Windows compiler's syntax check against the installed Qt 6 headers: the portable
 # code stays portable. Qt's Linux headers stand in for a Windows Qt; their dllimport warnings are
-# silenced, nothing else.
+# silenced, nothing else. The definitions are the build's, with a Windows build's values (its catalogues
+# are in translations/ beside the program).
 # Usage: check-windows-syntax.sh <source dir> <version> <application id>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -20,7 +21,7 @@ failed=0
 for source in "${sources[@]}"; do
     if ! "$compiler" -std=c++20 -fsyntax-only -Wno-attributes -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" \
         -I"$qt/QtWidgets" -Iruntime -Iwindow -Igame -Iapp -DHIGHROLL_VERSION="\"$version\"" \
-        -DHIGHROLL_APP_ID="\"$app_id\"" "$source"; then
+        -DHIGHROLL_APP_ID="\"$app_id\"" -DHIGHROLL_TRANSLATIONS_FROM_PROGRAM='"translations"' "$source"; then
         echo "FAIL: $source" >&2
         failed=1
     fi

@@ -36,10 +36,11 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/highroll/windows
 build=$source_dir/build/windows
 jobs=$(nproc)
 
-if [ "$mode" = configure-only ]; then
-    ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
+if [ "$mode" = all ]; then
+    ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}" \
+        "${WINDOWS_WINE_PACKAGES[@]}"
 else
-    ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+    ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}"
 fi
 
 # --- Qt's source, from Debian ------------------------------------------------------------------------

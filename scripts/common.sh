@@ -27,12 +27,13 @@ RELIABILITY_TEST_PACKAGES=(valgrind weston qt6-wayland libxcb1-dev)
 # For windows.sh: to build Qt and the game for Windows (MinGW-w64; dpkg-source, which unpacks Debian's
 # source packages; the host Qt's tools come from qt6-base-dev).
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)
-# For windows.sh's zip and its game under Wine: the look-alike fonts it ships (Liberation's OFL-licensed
-# release) and Qt's translations; Wine, a private X server with a window manager, a terminal (tmux)
+# For what windows.sh puts in the zip: the look-alike fonts (Liberation's OFL-licensed release) and Qt's
+# own translations.
+WINDOWS_ZIP_PACKAGES=(zip fonts-liberation2 fonts-bebas-neue fonts-lato qt6-translations-l10n)
+# For windows.sh's game under Wine: Wine, a private X server with a window manager, a terminal (tmux)
 # for the console the game is started from, xdotool and wmctrl to press keys, click and close, X tools
 # to read the window and ImageMagick for the screenshot.
-WINDOWS_PACKAGES=(zip fonts-liberation2 fonts-bebas-neue fonts-lato qt6-translations-l10n
-    wine64 xvfb openbox tmux xdotool wmctrl x11-utils imagemagick)
+WINDOWS_WINE_PACKAGES=(wine64 xvfb openbox tmux xdotool wmctrl x11-utils imagemagick)
 # For bench.sh only.
 BENCH_PACKAGES=(xvfb python3 python3-xlib)
 

@@ -4,7 +4,8 @@
 # Builds HighRoll (RelWithDebInfo, as released) and the floors it is measured against, then runs the
 # benchmark on a private Xvfb display and prints one table; docs/benchmark.md explains each figure.
 # Debian's dice games kiriki and tali are measured beside it when installed; this never installs them.
-# Options go to bench/bench.py: --runs N (default 5), --tick-runs N (default 2), --save FILE.
+# Options go to bench/bench.py: --runs N (default 5), --start-runs N (more starts alone, default 20),
+# --tick-runs N (default 2), --count-runs N (runs under callgrind, default 1), --save FILE.
 # Exit status: 0 all targets met, 3 a target missed, 1 the benchmark could not measure.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -25,4 +26,5 @@ exec /usr/bin/python3 bench/bench.py \
     --title build/bench-floors/titlewindow \
     --text build/bench-floors/textwindow \
     --paint build/bench-floors/paintwindow \
+    --facts build/bench-game/tools/highroll_facts \
     "$@"

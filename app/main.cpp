@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "buildinfo.h"
 #include "bundledfonts.h"
 #include "commandline.h"
 #include "displaylossguard.h"
@@ -24,7 +25,7 @@ const QString kProgramName = QStringLiteral("highroll");
 int main(int argc, char* argv[])
 {
     QApplication::setApplicationName(QStringLiteral("HighRoll"));
-    QApplication::setApplicationVersion(QStringLiteral(HIGHROLL_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::kVersion));
     QApplication::setOrganizationName(QStringLiteral("HighRoll"));
 
     // Before anything needs a screen: --help and --version answer without one.
@@ -49,7 +50,7 @@ int main(int argc, char* argv[])
     // game as closing its window does: status 0, everything torn down in order.
     const QuitOnStopRequest quitOnStopRequest;
     const DisplayLossGuard displayLoss(kProgramName);
-    QGuiApplication::setDesktopFileName(QStringLiteral(HIGHROLL_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::kAppId));
     BundledFonts::load();
 
     SplitMix64 random;
@@ -59,9 +60,9 @@ int main(int argc, char* argv[])
         return ErrorReport::kRuntimeErrorStatus;
     }
     // Every size the resource holds, so each place the window manager shows the icon looks sharp. Reading
-    // them and handing them to the window system is about a quarter of what the program does before its
-    // window appears, and the window does not need its icon to appear: the icon is set once the first
-    // picture is complete (queued after it), and the window manager reads it when it changes.
+    // them and handing them to the window system is costly (docs/benchmark.md), and the window does not
+    // need its icon to appear: the icon is set once the first picture is complete (queued after it), and
+    // the window manager reads it when it changes.
     QObject::connect(
         window.get(), &Form::firstPainted, &app,
         [] { QApplication::setWindowIcon(QIcon(new RenderedIcon(QStringLiteral(":/icons")))); },

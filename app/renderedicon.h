@@ -10,7 +10,7 @@
 // An icon made from PNG renderings of one picture at several sizes (the files of a directory, such as a
 // resource folder). Each rendering is read when a size is asked for and not kept: a window system
 // copies a window's icon when it is set (X11 into a window property), so decoded images held here too
-// would only take memory (about 350 KB for sizes up to 256).
+// would only take memory (docs/benchmark.md).
 class RenderedIcon : public QIconEngine {
 public:
     explicit RenderedIcon(const QString& directory);

@@ -3,9 +3,10 @@
 #pragma once
 
 // The game paints everything in software, so it never needs a GPU buffer. Qt 6.4's Wayland client
-// nevertheless loads EGL and a Mesa driver (about 50 MB resident, and a driver that leaks at exit) for
-// one question only: whether it may draw the window's title bar itself. Asked before the application
-// exists, this looks at the compositor and answers that question from what it offers instead:
+// nevertheless loads EGL and a Mesa driver (tens of megabytes resident, docs/benchmark.md, and a driver
+// that leaks at exit) for one question only: whether it may draw the window's title bar itself. Asked
+// before the application exists, this looks at the compositor and answers that question from what it
+// offers instead:
 // - a compositor that decorates windows itself (it offers xdg-decoration: KDE, sway, ...): Qt is told to
 //   draw no decorations, and the compositor's title bar shows the title;
 // - one that does not (GNOME, weston), when the platform was not chosen explicitly and an X server is

@@ -10,6 +10,8 @@ to start, never showed its window or did not react to the click).
 """
 
 import argparse
+import glob
+import json
 import os
 import re
 import select
@@ -29,30 +31,26 @@ from Xlib.ext import xtest
 NS_PER_MS = 1_000_000
 CLK_TCK = os.sysconf("SC_CLK_TCK")
 
-SOURCE_DIR = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
+class Facts:
+    """The game's numbers and words, as the game's own code gives them: printed as JSON by
+    highroll_facts (tools/facts.cpp), which is built from the same libraries and headers as the game."""
 
-def from_source(path, pattern, what):
-    """A number or text of the game, read from the one place in the program that names it."""
-    with open(os.path.join(SOURCE_DIR, path), encoding="utf-8") as source:
-        match = re.search(pattern, source.read(), re.S)
-    if match is None:
-        raise SystemExit(f"bench: cannot find {what} in {path}")
-    return match.group(1)
+    def __init__(self, program):
+        try:
+            printed = subprocess.run([program], check=True, stdout=subprocess.PIPE, text=True).stdout
+            facts = json.loads(printed)
+            # The game's pace: the die and the marquee while the game waits for "Begin".
+            self.die_period_ms = facts["periodsMs"]["die"]
+            self.marquee_period_ms = facts["periodsMs"]["marqueeWaiting"]
+            self.title_width = facts["titleWidth"]
+            self.player_roll_title = facts["texts"]["playerRollTitle"]
+            button = next(control["pixels"] for control in facts["controls"] if control["name"] == "Command1")
+        except (OSError, subprocess.CalledProcessError, ValueError, KeyError, StopIteration) as error:
+            raise SystemExit(f"bench: cannot read the game's facts from {program}: {error!r}")
+        # Centre of Command1 ("Begin") in the client area.
+        self.begin_button = (button["left"] + button["width"] // 2, button["top"] + button["height"] // 2)
 
-
-# The game's pace, as the game sets it: the die and the marquee while the game waits for "Begin".
-DIE_PERIOD_MS = int(from_source("window/form1layout.h", r"kDiePeriod = (\d+)ms", "the die period"))
-MARQUEE_PERIOD_MS = int(from_source("window/form1layout.h", r"kMarqueeWaitingPeriod = (\d+)ms",
-                                    "the marquee period"))
-TITLE_WIDTH = int(from_source("game/gameconstants.h", r"kTitleWidth = (\d+);", "the title width"))
-PLAYER_ROLL_TITLE = from_source("game/form1.cpp", r'kPlayerRollTitle = QStringLiteral\("([^"]*)"\)',
-                                "the player's roll title")
-# Centre of Command1 ("Begin") in the client area, from its rectangle in the layout (in twips).
-_TWIPS_PER_PIXEL = int(from_source("runtime/units.h", r"kTwipsPerPixel = (\d+);", "twips per pixel"))
-_LEFT, _TOP, _WIDTH, _HEIGHT = (int(value) for value in from_source(
-    "window/form1layout.cpp", r'"Command1"\).*?\.rect = \{([^}]*)\}', "the button's rectangle").split(","))
-BEGIN_BUTTON = ((_LEFT + _WIDTH // 2) // _TWIPS_PER_PIXEL, (_TOP + _HEIGHT // 2) // _TWIPS_PER_PIXEL)
 
 MEMORY_SAMPLE_S = 3.0
 # The CPU a program has used this long after its start: its start-up work whether it falls before or
@@ -69,6 +67,19 @@ TICK_WINDOW_S = 5.0
 TICK_SETTLE_S = 1.0
 # At fewer intervals a 95th percentile says little; a working run gives about 100 per window.
 MIN_TICK_INTERVALS = 50
+
+# The cost targets are judged on instructions counted under callgrind, which the machine's load does
+# not change: the same number of timer ticks of the game and of its floor, after some ticks let pass.
+# The faces the game's die shows are random and cost more or less to draw, so its count over a run
+# moves with them; over this many ticks little enough that one run decides (docs/benchmark.md).
+COUNTED_TICKS = 1000
+COUNT_SETTLE_TICKS = 10
+# Under callgrind a program runs tens of times slower: starting, reacting to the click, each dump.
+COUNT_TIMEOUT_S = 120.0
+# callgrind writes the counts since its last dump as the program enters its event loop (start-up) and
+# as a timer is about to tick (each dump after that holds one tick's work, from tick to tick).
+CALLGRIND = ("valgrind", "--tool=callgrind", "--dump-before=QCoreApplication::exec*",
+             "--dump-before=QTimer::timerEvent*")
 
 TICK_LINE = re.compile(r"\b(Timer[12])\s+([0-9]+\.[0-9]+)\s*$")
 
@@ -185,6 +196,34 @@ def load(before, after):
     return cpu, wakeups, ticks_cpu
 
 
+class Dumps:
+    """The dumps callgrind writes for one process, numbered from 1 as they are written."""
+
+    def __init__(self, directory, pid):
+        self.prefix = os.path.join(directory, f"callgrind.{pid}.")
+        self.last_read = 0
+
+    def latest(self):
+        """The number of the latest dump callgrind has begun to write (those read are gone)."""
+        numbers = [int(path[len(self.prefix):]) for path in glob.glob(glob.escape(self.prefix) + "*")]
+        return max([self.last_read, *numbers])
+
+    def instructions(self, number):
+        """The instructions in dump number, once callgrind has written it whole (its last line, the
+        totals, is there); None before that. A dump read is removed: a run writes a thousand."""
+        path = f"{self.prefix}{number}"
+        try:
+            with open(path) as dump:
+                totals = [int(line.split()[1]) for line in dump if line.startswith("totals:")]
+        except FileNotFoundError:
+            return None
+        if not totals:
+            return None
+        os.remove(path)
+        self.last_read = max(self.last_read, number)
+        return totals[0]
+
+
 def resident_mb(pid):
     with open(f"/proc/{pid}/status") as status:
         for line in status:
@@ -194,8 +233,9 @@ def resident_mb(pid):
 
 
 class Bench:
-    def __init__(self, screen_name, log):
+    def __init__(self, screen_name, log, facts):
         self.log = log
+        self.facts = facts
         self.display = xdisplay.Display(screen_name)
         self.root = self.display.screen().root
         # Every top-level window's MapNotify reaches a client that selects SubstructureNotify on the root
@@ -205,9 +245,11 @@ class Bench:
         self.atom_pid = self.display.intern_atom("_NET_WM_PID")
         self.atom_name = self.display.intern_atom("_NET_WM_NAME")
         self.atom_utf8 = self.display.intern_atom("UTF8_STRING")
-        self.env = dict(os.environ, DISPLAY=screen_name, QT_QPA_PLATFORM="xcb")
+        # The C locale for every program: the game then shows its words in English, as the facts give them.
+        self.env = dict(os.environ, DISPLAY=screen_name, QT_QPA_PLATFORM="xcb", LANG="C.UTF-8",
+                        LC_ALL="C.UTF-8")
         for name in ("WAYLAND_DISPLAY", "QT_LOGGING_RULES", "QT_MESSAGE_PATTERN", "QT_SCALE_FACTOR",
-                     "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING"):
+                     "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "LANGUAGE"):
             self.env.pop(name, None)
         self.running = []
 
@@ -222,9 +264,9 @@ class Bench:
             return None
         return prop.value[0] if prop and len(prop.value) else None
 
-    def launch(self, label, path, env=None, stderr=None):
-        """Starts path and waits for its first MapNotify; returns the process, its start time and the
-        start-up time in ms.
+    def launch(self, label, path, env=None, stderr=None, wrapper=(), timeout_s=MAP_TIMEOUT_S):
+        """Starts path (under wrapper, such as valgrind, when one is given) and waits for its first
+        MapNotify; returns the process, its start time, the start-up time in ms and the window.
 
         The clock starts just before the fork/exec and stops when the MapNotify for a window carrying the
         child's _NET_WM_PID arrives on our connection: the X server sends it as it maps the window, and
@@ -237,10 +279,10 @@ class Bench:
         self.display.sync()
         self.drain()
         start_ns = time.monotonic_ns()
-        process = subprocess.Popen([path], env=env or self.env, stdin=subprocess.DEVNULL,
+        process = subprocess.Popen([*wrapper, path], env=env or self.env, stdin=subprocess.DEVNULL,
                                    stdout=subprocess.DEVNULL, stderr=stderr or self.log)
         self.running.append(process)
-        deadline = time.monotonic() + MAP_TIMEOUT_S
+        deadline = time.monotonic() + timeout_s
         while True:
             ready, _, _ = select.select([self.display.fileno()], [], [], 0.05)
             arrived_ns = time.monotonic_ns()
@@ -251,7 +293,7 @@ class Bench:
             if process.poll() is not None:
                 raise BenchError(f"{label} exited with status {process.returncode} before showing its window")
             if not ready and time.monotonic() > deadline:
-                raise BenchError(f"{label} showed no window within {MAP_TIMEOUT_S:.0f} s")
+                raise BenchError(f"{label} showed no window within {timeout_s:.0f} s")
 
     def finish(self, process):
         if process.poll() is None:
@@ -279,15 +321,15 @@ class Bench:
         prop = window.get_property(self.atom_name, self.atom_utf8, 0, 1024)
         return prop.value.decode("utf-8", "replace") if prop else ""
 
-    def press_begin(self, label, window):
+    def press_begin(self, label, window, timeout_s=CLICK_TIMEOUT_S):
         """Clicks "Begin" through XTEST, as a pointer would, and waits for the player's die to start."""
-        position = self.root.translate_coords(window, *BEGIN_BUTTON)
+        position = self.root.translate_coords(window, *self.facts.begin_button)
         xtest.fake_input(self.display, X.MotionNotify, x=position.x, y=position.y)
         xtest.fake_input(self.display, X.ButtonPress, 1)
         xtest.fake_input(self.display, X.ButtonRelease, 1)
         self.display.sync()
-        deadline = time.monotonic() + CLICK_TIMEOUT_S
-        while self.title(window) != PLAYER_ROLL_TITLE:
+        deadline = time.monotonic() + timeout_s
+        while self.title(window) != self.facts.player_roll_title:
             if time.monotonic() > deadline:
                 raise BenchError(f"{label} did not start the player's die after a click on Begin "
                                  f"(title is {self.title(window)!r})")
@@ -295,8 +337,9 @@ class Bench:
 
     def check_marquee(self, label, window):
         title = self.title(window)
-        if len(title) != TITLE_WIDTH:
-            raise BenchError(f"{label}: the title should be a {TITLE_WIDTH}-character marquee, is {title!r}")
+        if len(title) != self.facts.title_width:
+            raise BenchError(f"{label}: the title should be a {self.facts.title_width}-character marquee, "
+                             f"is {title!r}")
 
     def early_cpu_ms(self, process, start_ns):
         self.sleep_until(start_ns, EARLY_CPU_S)
@@ -310,6 +353,12 @@ class Bench:
         memory = resident_mb(process.pid)
         self.finish(process)
         return {"startup": startup_ms, "early_cpu": early_cpu, "memory": memory}
+
+    def startup_ms(self, label, path):
+        """Start-up alone: the program is stopped as soon as its window is mapped."""
+        process, _, startup_ms, _ = self.launch(label, path)
+        self.finish(process)
+        return startup_ms
 
     def game_run(self, game_path, title_path, paint_path):
         """One run of the game, with the title floor alongside it while the marquee scrolls and the paint
@@ -350,7 +399,7 @@ class Bench:
         before, floor_before = Sample(process.pid), Sample(floor.pid)
         time.sleep(LOAD_WINDOW_S)
         after, floor_after = Sample(process.pid), Sample(floor.pid)
-        if self.title(window) != PLAYER_ROLL_TITLE:
+        if self.title(window) != self.facts.player_roll_title:
             raise BenchError("highroll: the player's die stopped by itself")
         self.finish(floor)
         self.finish(process)
@@ -358,6 +407,71 @@ class Bench:
         paint = {}
         paint["die_cpu"], paint["die_wakeups"], paint["die_ticks_cpu"] = load(floor_before, floor_after)
         return game, title, paint
+
+    def wait_for(self, label, process, what, condition):
+        """Waits, at callgrind's pace, until condition() returns something other than None."""
+        deadline = time.monotonic() + COUNT_TIMEOUT_S
+        while (value := condition()) is None:
+            if process.poll() is not None:
+                raise BenchError(f"{label} exited with status {process.returncode} while waiting for {what}")
+            if time.monotonic() > deadline:
+                raise BenchError(f"{label}: no {what} within {COUNT_TIMEOUT_S:.0f} s under callgrind")
+            time.sleep(0.05)
+        return value
+
+    def counted_launch(self, label, path, directory):
+        process, _, _, window = self.launch(label, path, wrapper=(*CALLGRIND, "--callgrind-out-file="
+                                                                   + os.path.join(directory, "callgrind.%p")),
+                                            timeout_s=COUNT_TIMEOUT_S)
+        dumps = Dumps(directory, process.pid)
+        startup = self.wait_for(label, process, "count before the event loop", lambda: dumps.instructions(1))
+        return process, window, dumps, startup
+
+    def counted_ticks(self, label, process, dumps):
+        """The instructions of COUNTED_TICKS ticks, from tick to tick, after COUNT_SETTLE_TICKS more."""
+        first = dumps.latest() + COUNT_SETTLE_TICKS + 1
+        counts = [self.wait_for(label, process, f"{COUNTED_TICKS} counted ticks",
+                                lambda number=number: dumps.instructions(number))
+                  for number in range(first, first + COUNTED_TICKS)]
+        return sum(counts)
+
+    def wait_for_marquee(self, label, process, window):
+        width = self.facts.title_width
+        self.wait_for(label, process, "marquee in the title",
+                      lambda: True if len(self.title(window)) == width else None)
+
+    def count_run(self, paths, directory):
+        """One run of each program under callgrind, alone: the instructions before its event loop, and
+        for the game and the title and paint floors those of COUNTED_TICKS ticks while the marquee
+        scrolls or the die rolls."""
+        counts = {}
+        label = "highroll (callgrind)"
+        process, window, dumps, startup = self.counted_launch(label, paths["game"], directory)
+        self.wait_for_marquee(label, process, window)
+        marquee = self.counted_ticks(label, process, dumps)
+        self.press_begin(label, window, timeout_s=COUNT_TIMEOUT_S)
+        die = self.counted_ticks(label, process, dumps)
+        if self.title(window) != self.facts.player_roll_title:
+            raise BenchError(f"{label}: the player's die stopped by itself")
+        self.finish(process)
+        counts["game"] = {"startup_ir": startup, "marquee_ir": marquee, "die_ir": die}
+
+        label = "title floor (callgrind)"
+        process, window, dumps, startup = self.counted_launch(label, paths["title"], directory)
+        self.wait_for_marquee(label, process, window)
+        counts["title"] = {"marquee_ir": self.counted_ticks(label, process, dumps)}
+        self.finish(process)
+
+        label = "paint floor (callgrind)"
+        process, window, dumps, startup = self.counted_launch(label, paths["paint"], directory)
+        counts["paint"] = {"die_ir": self.counted_ticks(label, process, dumps)}
+        self.finish(process)
+
+        for name, path in (("text", paths["text"]), ("bare", paths["bare"])):
+            process, _, _, startup = self.counted_launch(f"{name} (callgrind)", path, directory)
+            counts[name] = {"startup_ir": startup}
+            self.finish(process)
+        return counts
 
     def tick_run(self, path):
         """A run with the tick log on: the game writes the steady time of every tick, and the periods
@@ -392,6 +506,10 @@ class Bench:
         return {"die": periods(ticks["Timer1"], die), "marquee": periods(ticks["Timer2"], marquee)}
 
 
+def column(rows, key):
+    return [row[key] for row in rows]
+
+
 def spread(values, digits):
     median = statistics.median(values)
     return f"{median:.{digits}f} [{min(values):.{digits}f}-{max(values):.{digits}f}]"
@@ -421,15 +539,23 @@ def main():
     parser.add_argument("--title", required=True)
     parser.add_argument("--text", required=True)
     parser.add_argument("--paint", required=True)
+    parser.add_argument("--facts", required=True, help="highroll_facts of the game's build")
     parser.add_argument("--runs", type=int, default=5, help="runs of each program (default 5)")
+    parser.add_argument("--start-runs", type=int, default=20,
+                        help="more starts of the game, the text floor and the bare window (default 20)")
     parser.add_argument("--tick-runs", type=int, default=2, help="runs with the tick log on (default 2)")
+    parser.add_argument("--count-runs", type=int, default=1,
+                        help="runs of each program under callgrind (default 1)")
     parser.add_argument("--save", help="also write the table to this file")
     args = parser.parse_args()
-    if args.runs < 1 or args.tick_runs < 1:
-        parser.error("--runs and --tick-runs must be at least 1")
-    for path in (args.game, args.bare, args.title, args.text, args.paint):
+    if args.runs < 1 or args.tick_runs < 1 or args.count_runs < 1 or args.start_runs < 0:
+        parser.error("--runs, --tick-runs and --count-runs must be at least 1, --start-runs at least 0")
+    for path in (args.game, args.bare, args.title, args.text, args.paint, args.facts):
         if not os.access(path, os.X_OK):
             parser.error(f"not an executable: {path}")
+    if shutil.which("valgrind") is None:
+        parser.error("valgrind is not installed (scripts/common.sh lists it in BENCH_PACKAGES)")
+    facts = Facts(args.facts)
 
     # A SIGTERM (or a closed terminal) takes the same way out as Ctrl+C, so the X server and the programs
     # under test are always stopped.
@@ -442,7 +568,7 @@ def main():
     bus = None
     try:
         server = Xvfb(log)
-        bench = Bench(server.name, log)
+        bench = Bench(server.name, log, facts)
         others = dice_games()
         other_env = None
         if others and shutil.which("dbus-daemon"):
@@ -450,7 +576,8 @@ def main():
             other_env = dict(bench.env, DBUS_SESSION_BUS_ADDRESS=bus.address)
         load_before = os.getloadavg()
         began = time.monotonic()
-        print(f"Xvfb on {server.name}; {args.runs} runs of each program, {args.tick_runs} tick-log runs; "
+        print(f"Xvfb on {server.name}; {args.runs} runs of each program, {args.tick_runs} tick-log runs, "
+              f"{args.count_runs} runs under callgrind; "
               f"dice games: {', '.join(name for name, _ in others) or 'none installed'}", flush=True)
         # Not counted: the first start of each program reads its libraries and fonts from disk.
         for label, path in (("bare window", args.bare), ("text floor", args.text), ("title floor", args.title),
@@ -481,6 +608,14 @@ def main():
                   f"{text[-1]['startup']:.1f}, bare {bare[-1]['startup']:.1f}), marquee CPU "
                   f"{game[-1]['marquee_cpu']:.4f} s (floor {title[-1]['marquee_cpu']:.4f}), die CPU "
                   f"{game[-1]['die_cpu']:.4f} s (floor {paint[-1]['die_cpu']:.4f})", flush=True)
+        # Start-up varies from start to start by more than the target's margin, so its median is taken over
+        # these quick starts too, interleaved like the runs.
+        startups = {"game": column(game, "startup"), "text": column(text, "startup"),
+                    "bare": column(bare, "startup")}
+        for _ in range(args.start_runs):
+            for name, label, path in (("bare", "bare window", args.bare), ("text", "text floor", args.text),
+                                      ("game", "highroll", args.game)):
+                startups[name].append(bench.startup_ms(label, path))
         die_periods, marquee_periods = [], []
         for _ in range(args.tick_runs):
             periods = bench.tick_run(args.game)
@@ -489,6 +624,20 @@ def main():
         for name, values in (("die", die_periods), ("marquee", marquee_periods)):
             if len(values) < MIN_TICK_INTERVALS:
                 raise BenchError(f"only {len(values)} {name} tick intervals were logged")
+        counts = {"game": [], "title": [], "paint": [], "text": [], "bare": []}
+        paths = {"game": args.game, "title": args.title, "paint": args.paint, "text": args.text, "bare": args.bare}
+        for run in range(args.count_runs):
+            with tempfile.TemporaryDirectory(prefix="highroll-bench-") as directory:
+                try:
+                    for name, result in bench.count_run(paths, directory).items():
+                        counts[name].append(result)
+                finally:
+                    # callgrind writes its last dump as the program ends: before the folder goes.
+                    bench.stop_all()
+            print(f"callgrind run {run + 1}/{args.count_runs}: marquee "
+                  f"{counts['game'][-1]['marquee_ir'] / 1e6:.2f} M instructions (floor "
+                  f"{counts['title'][-1]['marquee_ir'] / 1e6:.2f}), die {counts['game'][-1]['die_ir'] / 1e6:.2f} M "
+                  f"(floor {counts['paint'][-1]['die_ir'] / 1e6:.2f})", flush=True)
         elapsed = time.monotonic() - began
         load_after = os.getloadavg()
     except BenchError as error:
@@ -507,39 +656,44 @@ def main():
         if server:
             server.stop()
 
-    def column(rows, key):
-        return [row[key] for row in rows]
-
     def median(rows, key):
         return statistics.median(column(rows, key))
+
+    def millions(rows, key):
+        return spread([value / 1e6 for value in column(rows, key)], 2)
 
     table = []
 
     def row(figure, ours, floor, target, passed):
         table.append((figure, ours, floor, target, "PASS" if passed else "MISS"))
 
-    row("start-up, exec to window mapped (ms)", spread(column(game, "startup"), 1),
-        spread(column(text, "startup"), 1), "<= 1.1 x text floor",
-        median(game, "startup") <= 1.1 * median(text, "startup"))
-    row("CPU used in the first 0.4 s (ms)", spread(column(game, "early_cpu"), 1),
-        spread(column(text, "early_cpu"), 1), "(no target)", True)
+    def shown(figure, ours, floor):
+        """A figure printed beside the verdicts, not judged: time and wake-ups move with the machine."""
+        table.append((figure, ours, floor, "(shown)", "-"))
+
+    row(f"start-up, exec to window mapped (ms) [n={len(startups['game'])}]", spread(startups["game"], 1),
+        spread(startups["text"], 1), "<= 1.1 x text floor",
+        statistics.median(startups["game"]) <= 1.1 * statistics.median(startups["text"]))
+    shown("start-up: instructions before the event loop (M)", millions(counts["game"], "startup_ir"),
+          millions(counts["text"], "startup_ir"))
+    shown("CPU used in the first 0.4 s (ms)", spread(column(game, "early_cpu"), 1),
+          spread(column(text, "early_cpu"), 1))
     row("resident memory 3 s after start (MB)", spread(column(game, "memory"), 1),
         spread(column(text, "memory"), 1), "<= text floor + 1 MB",
         median(game, "memory") <= median(text, "memory") + 1)
-    row("marquee: CPU s per 10 s", spread(column(game, "marquee_cpu"), 4),
-        spread(column(title, "marquee_cpu"), 4), "<= 1.1 x title floor",
-        median(game, "marquee_cpu") <= 1.1 * median(title, "marquee_cpu"))
-    row("marquee: wake-ups per s", spread(column(game, "marquee_wakeups"), 1),
-        spread(column(title, "marquee_wakeups"), 1), "<= 1.1 x title floor",
-        median(game, "marquee_wakeups") <= 1.1 * median(title, "marquee_wakeups"))
-    row("die rolling: CPU s per 10 s", spread(column(game, "die_cpu"), 4),
-        spread(column(paint, "die_cpu"), 4), "<= 1.1 x paint floor",
-        median(game, "die_cpu") <= 1.1 * median(paint, "die_cpu"))
-    row("die rolling: wake-ups per s", spread(column(game, "die_wakeups"), 1),
-        spread(column(paint, "die_wakeups"), 1), "<= 1.1 x paint floor",
-        median(game, "die_wakeups") <= 1.1 * median(paint, "die_wakeups"))
-    for name, values, period in (("die", die_periods, DIE_PERIOD_MS),
-                                 ("marquee", marquee_periods, MARQUEE_PERIOD_MS)):
+    # Each cost target: the game beside its floor, judged on the instructions of the same ticks.
+    for phase, key, floor_name, floor, floor_counts in (
+            ("marquee", "marquee", "title floor", title, counts["title"]),
+            ("die rolling", "die", "paint floor", paint, counts["paint"])):
+        row(f"{phase}: instructions per {COUNTED_TICKS} ticks (M)", millions(counts["game"], f"{key}_ir"),
+            millions(floor_counts, f"{key}_ir"), f"<= 1.1 x {floor_name}",
+            median(counts["game"], f"{key}_ir") <= 1.1 * median(floor_counts, f"{key}_ir"))
+        shown(f"{phase}: CPU s per 10 s", spread(column(game, f"{key}_cpu"), 4),
+              spread(column(floor, f"{key}_cpu"), 4))
+        shown(f"{phase}: wake-ups per s", spread(column(game, f"{key}_wakeups"), 1),
+              spread(column(floor, f"{key}_wakeups"), 1))
+    for name, values, period in (("die", die_periods, facts.die_period_ms),
+                                 ("marquee", marquee_periods, facts.marquee_period_ms)):
         mid = statistics.median(values)
         p95 = percentile(values, 0.95)
         row(f"{name} tick period, median (ms) [n={len(values)}]", f"{mid:.2f}", "-",
@@ -551,13 +705,19 @@ def main():
                             "result"), table)
     lines.append("")
     # Every program started alone, in the same runs: the floors and the desktop's dice games beside us.
-    starts = [("HighRoll", game), ("text floor", text), ("bare window", bare)]
-    starts += [(name, other[name]) for name, _ in others]
-    lines += markdown_table(("program", "start-up (ms)", "CPU in the first 0.4 s (ms)", "resident memory (MB)"),
-                            [(name, spread(column(rows, "startup"), 1), spread(column(rows, "early_cpu"), 1),
-                              spread(column(rows, "memory"), 1)) for name, rows in starts])
+    starts = [("HighRoll", game, startups["game"], counts["game"]),
+              ("text floor", text, startups["text"], counts["text"]),
+              ("bare window", bare, startups["bare"], counts["bare"])]
+    starts += [(name, other[name], column(other[name], "startup"), None) for name, _ in others]
+    lines += markdown_table(("program", "start-up (ms)", "instructions before the event loop (M)",
+                             "CPU in the first 0.4 s (ms)", "resident memory (MB)"),
+                            [(name, spread(started, 1), millions(counted, "startup_ir") if counted else "-",
+                              spread(column(rows, "early_cpu"), 1), spread(column(rows, "memory"), 1))
+                             for name, rows, started, counted in starts])
     lines.append("")
-    lines.append(f"{args.runs} runs of each program, {args.tick_runs} tick-log runs, {elapsed:.0f} s; "
+    lines.append(f"{args.runs} runs of each program and {args.start_runs} more starts, {args.tick_runs} tick-log runs, "
+                 f"{args.count_runs} runs under "
+                 f"callgrind ({COUNTED_TICKS} ticks each after {COUNT_SETTLE_TICKS}), {elapsed:.0f} s; "
                  f"load average {load_before[0]:.2f} before, {load_after[0]:.2f} after; "
                  f"{os.cpu_count()} CPUs.")
     lines.append("utime+stime cross-check (s per 10 s, medians): marquee "
@@ -569,7 +729,7 @@ def main():
     if args.save:
         with open(args.save, "w") as out:
             out.write(text + "\n")
-    return 0 if all(line[4] == "PASS" for line in table) else 3
+    return 0 if all(line[4] != "MISS" for line in table) else 3
 
 
 if __name__ == "__main__":

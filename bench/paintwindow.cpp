@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Floor for the game's cost while a die rolls: the text floor, also repainting a 120 x 120 antialiased
-// die (a rounded square with its pips) and the value box (the 72 px number on its green fill) every die
-// period, with the same precise timer the game uses.
+// Floor for the game's cost while a die rolls: the text floor, also repainting the game's die (a rounded
+// square with its pips, antialiased, where the layout puts it) and the value box (the number on its green
+// fill) every die period, with the same precise timer the game uses.
 #include "floorwindow.h"
 #include "gameconstants.h"
 #include "shapekind.h"

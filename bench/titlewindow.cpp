@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Floor for the game's idle cost while its marquee scrolls: the bare window, changing only its title every
-// 40 ms to the next 60 characters of a scrolling strip, as the game's marquee does while it waits.
+// marquee period to the next title's width of a scrolling strip, as the game's marquee does while it waits.
 #include "floorwindow.h"
 #include "gameconstants.h"
 #include "gametexts.h"

@@ -13,7 +13,8 @@ namespace {
 
 // The font is only described here, never looked up: Qt matches the families in order when the text is
 // first measured or drawn. Asking the font database whether a face is installed would load and query
-// fontconfig while the window is built, before it is shown (about half the start-up's instructions).
+// fontconfig while the window is built, before it is shown: most of what start-up once cost
+// (docs/benchmark.md).
 // So every look-alike must look the same whatever weight is asked for, or be asked for the weight the
 // face itself would be drawn in: a family that stands for one weight is named by its weight's own
 // family name ("Bebas Neue Bold"), which fontconfig lists and Qt matches to that one face.

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "translations.h"
 
+#include "buildinfo.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -126,8 +128,6 @@ QStringList Translations::programDirectories()
     if (QCoreApplication::instance() == nullptr) {
         return {};
     }
-    // The catalogues' place relative to the program's, set by the build for the layout it installs
-    // (and mirrored in the build tree).
     return {QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                            QLatin1String(HIGHROLL_TRANSLATIONS_FROM_PROGRAM))};
+                            QLatin1String(BuildInfo::kTranslationsFromProgram))};
 }

@@ -34,8 +34,8 @@ WINDOWS_ZIP_PACKAGES=(zip fonts-liberation2 fonts-bebas-neue fonts-lato qt6-tran
 # for the console the game is started from, xdotool and wmctrl to press keys, click and close, X tools
 # to read the window and ImageMagick for the screenshot.
 WINDOWS_WINE_PACKAGES=(wine64 xvfb openbox tmux xdotool wmctrl x11-utils imagemagick)
-# For bench.sh only.
-BENCH_PACKAGES=(xvfb python3 python3-xlib)
+# For bench.sh only; valgrind counts the instructions the cost targets are judged on.
+BENCH_PACKAGES=(xvfb python3 python3-xlib valgrind)
 
 missing_packages() {
     local package

@@ -3,8 +3,9 @@
 // One game played by ear: the Orca screen reader runs against the real program on a private desktop
 // (../shared/tools/orca-speech beside the project starts it and reports what Orca says), the keyboard
 // alone plays one full game, and the lines Orca speaks must tell the whole game, in order, once each.
+#include "gameprocess.h"
+
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -17,30 +18,32 @@ const QString kOrcaSpeech = QStringLiteral(HIGHROLL_ORCA_SPEECH);
 // What was spoken after each key: before the first key, then after Begin, Stop and Begin.
 using Steps = std::vector<QStringList>;
 
-// Runs one game with key; the waits are generous, the last one long enough for the computer's die to
+// Orca, its private desktop and the pauses between the keys take most of a minute.
+constexpr int kOrcaSlowdown = 8;
+
+// Runs one game with key; the pauses are generous, the last one long enough for the computer's die to
 // stop (at 1 in 20 per 50 ms tick it rolls on for 12 s once in 200 000 games). Orca writes its log in
 // blocks, so two Shift presses at the end push the game's lines out to the log before it is read.
 Steps playByEar(const QString& key)
 {
-    QProcess orca;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "ORCA_SPEECH_LOG", "ORCA_SPEECH_SHOTS"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    orca.setProcessEnvironment(environment);
+    // orca-speech makes the desktop, the display and the runtime directory the game runs on.
+    QProcessEnvironment environment = GameProcess::withoutDisplay();
+    environment.remove(QStringLiteral("ORCA_SPEECH_LOG"));
+    environment.remove(QStringLiteral("ORCA_SPEECH_SHOTS"));
     const QString keys = QStringLiteral("%1:4 %1:4 %1:12 shift:1 shift:1").arg(key);
-    orca.start(kOrcaSpeech,
-               {QStringLiteral("-k"), keys, QStringLiteral("--"), QStringLiteral(HIGHROLL_BINARY)});
-    if (!orca.waitForFinished(240000) || orca.exitStatus() != QProcess::NormalExit || orca.exitCode() != 0) {
-        ADD_FAILURE() << "orca-speech failed (status " << orca.exitCode()
-                      << "): " << orca.readAllStandardError().toStdString();
+    GameProcess orca({.environment = environment,
+                      .wrapper = {kOrcaSpeech, QStringLiteral("-k"), keys, QStringLiteral("--")},
+                      .slowdown = kOrcaSlowdown});
+    // What orca-speech writes to stderr is its own diagnostics; the speech is judged from stdout.
+    if (const ::testing::AssertionResult ended = orca.endedWithStatus(orca.run(), 0); !ended) {
+        ADD_FAILURE() << "orca-speech failed: " << ended.message();
         return {};
     }
     // "+1.23 s key space" or "+1.25 s SPEECH OUTPUT: 'text'{...}"; braille lines are left aside.
     static const QRegularExpression line(
         QStringLiteral(R"re(^\s*[-+][0-9.]+ s (?:key (\S+)|SPEECH OUTPUT: '(.*)' ?\{))re"));
     Steps steps(1);
-    for (const QString& text : QString::fromUtf8(orca.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+    for (const QString& text : orca.stdoutText().split(QLatin1Char('\n'))) {
         const QRegularExpressionMatch match = line.match(text);
         if (!match.hasMatch()) {
             continue;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "hanglimit.h"
+
 #include <QProcess>
 
 // Ends a helper server a test started: politely first, so it can remove its sockets and lock files,
@@ -12,8 +14,8 @@ inline void stopProcess(QProcess& process)
         return;
     }
     process.terminate();
-    if (!process.waitForFinished(10000)) {
+    if (!process.waitForFinished(kHangLimitMs)) {
         process.kill();
-        process.waitForFinished(5000);
+        process.waitForFinished(kHangLimitMs);
     }
 }

@@ -36,7 +36,7 @@ bool WestonServer::start(int timeoutMs)
                     {QStringLiteral("--backend=headless-backend.so"),
                      QStringLiteral("--socket=") + socketName(), QStringLiteral("--no-config"),
                      QStringLiteral("--idle-time=0")});
-    if (!m_process.waitForStarted(10000)) {
+    if (!m_process.waitForStarted(kHangLimitMs)) {
         m_error = QStringLiteral("cannot run weston: ") + m_process.errorString();
         return false;
     }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "hanglimit.h"
+
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -18,7 +20,7 @@ public:
     WestonServer& operator=(const WestonServer&) = delete;
 
     // False, with the reason in error(), if the compositor's socket did not appear within timeoutMs.
-    bool start(int timeoutMs = 20000);
+    bool start(int timeoutMs = kHangLimitMs);
     QString runtimeDir() const { return m_runtimeDir.path(); }
     QString socketName() const;
     QString error() const { return m_error; }

@@ -19,7 +19,7 @@ bool XvfbServer::start(int timeoutMs)
                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-nolisten"),
                      QStringLiteral("tcp"), QStringLiteral("-screen"), QStringLiteral("0"),
                      QStringLiteral("1024x768x24")});
-    if (!m_process.waitForStarted(10000)) {
+    if (!m_process.waitForStarted(kHangLimitMs)) {
         m_error = QStringLiteral("cannot run Xvfb: ") + m_process.errorString();
         return false;
     }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "hanglimit.h"
+
 #include <QProcess>
 #include <QString>
 
@@ -16,7 +18,7 @@ public:
     XvfbServer& operator=(const XvfbServer&) = delete;
 
     // False, with the reason in error(), if the server did not come up within timeoutMs.
-    bool start(int timeoutMs = 20000);
+    bool start(int timeoutMs = kHangLimitMs);
     // ":N", valid after a successful start().
     QString display() const { return m_display; }
     QString error() const { return m_error; }

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's first picture is its initial state, however slow the start: the timers, which count
 // from when they are built, tick only after the window has been drawn once, about one period later.
-#include "form1.h"
+#include "gamefixture.h"
+#include "hanglimit.h"
 #include "splitmix64.h"
+
+#include <algorithm>
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -13,7 +16,9 @@
 
 namespace {
 
-constexpr int kPeriodMs = 50;
+// The shorter of the two timers' periods at the start.
+constexpr auto kPeriodMs =
+    static_cast<int>(std::min(GameConstants::kDiePeriod, GameConstants::kMarqueeResultPeriod).count());
 
 // Notes what the window shows as it is first painted.
 class FirstPaint : public QObject {
@@ -23,14 +28,9 @@ public:
         auto& form = static_cast<Form1&>(*watched);
         if (event->type() == QEvent::Paint && !clock.isValid()) {
             clock.start();
-            const ControlSet& controls = form.controls();
-            int pips = 0;
-            for (int index = 0; index < 7; ++index) {
-                pips += controls.shapeArray(QStringLiteral("Pip"))(index).isShown() ? 1 : 0;
-            }
-            shown = QStringList({form.caption(), controls.label(QStringLiteral("Num")).caption(),
-                                 controls.button(QStringLiteral("Command1")).caption(),
-                                 controls.label(QStringLiteral("winlose")).caption(), QString::number(pips)})
+            shown = QStringList({form.caption(), captionOf(form, "Num"),
+                                 form.controls().button(QStringLiteral("Command1")).caption(),
+                                 captionOf(form, "winlose"), QString::number(pipsShown(form).size())})
                         .join(QLatin1Char('|'))
                         .toStdString();
         }
@@ -59,12 +59,12 @@ TEST(FirstPicture, isTheInitialStateEvenWhenTheStartTakesLongerThanATick)
     // A slow start: the timers were built several periods before the window is shown.
     QThread::msleep(4 * kPeriodMs);
     form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return firstTickMs >= 0; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return firstTickMs >= 0; }, kHangLimitMs));
 
     EXPECT_EQ(first.shown, "Form1|4|Roll Dice|Win?|7");
     // A full period after the first picture, less the timer's own rounding.
     EXPECT_GE(firstTickMs, kPeriodMs * 4 / 5);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form.state() == GameState::ReadyToRoll; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.state() == GameState::ReadyToRoll; }, kHangLimitMs));
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gamefixture.h"
+#include "paintrecorder.h"
 #include "runtimeerror.h"
 #include "timeofday.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include <QPaintEvent>
 #include <QTest>
 
 namespace {
@@ -339,36 +339,6 @@ TEST_F(GameTest, marqueeHoldsTheRollTitlesAndResumesOneStepOn)
     EXPECT_EQ(form.caption(), "Roll for the money");
 }
 
-// Records what each repaint covers, in the form's coordinates.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget& form)
-        : m_form(form)
-    {
-        form.installEventFilter(this);
-        for (QWidget* child : form.findChildren<QWidget*>()) {
-            child->installEventFilter(this);
-        }
-    }
-    QRegion painted;
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            auto* widget = static_cast<QWidget*>(watched);
-            const QRegion region = static_cast<QPaintEvent*>(event)->region();
-            painted += widget == &m_form ? region : region.translated(widget->mapTo(&m_form, QPoint()));
-            ++paints;
-        }
-        return false;
-    }
-
-private:
-    QWidget& m_form;
-};
-
 TEST_F(GameTest, marqueeTickRepaintsNothingAndDieTickOnlyTheDieAndValueBox)
 {
     // The real timers must not tick into the scripted draws while the event loop paints.
@@ -382,7 +352,7 @@ TEST_F(GameTest, marqueeTickRepaintsNothingAndDieTickOnlyTheDieAndValueBox)
         PaintRecorder recorder(form);
         form.Timer2_Timer();
         QTest::qWait(50);
-        EXPECT_EQ(recorder.paints, 0) << "a marquee tick changes the title only";
+        EXPECT_EQ(recorder.paints(), 0) << "a marquee tick changes the title only";
     }
 
     form.Command1_Click(); // the player's die rolls
@@ -391,12 +361,12 @@ TEST_F(GameTest, marqueeTickRepaintsNothingAndDieTickOnlyTheDieAndValueBox)
     rollingTick(5, 0.5f);
     rollingTick(1, 0.5f);
     QTest::qWait(50);
-    EXPECT_GT(recorder.paints, 0);
+    EXPECT_GT(recorder.paints(), 0);
     const QRegion dieAndValue = QRegion(form.controls().shape(QStringLiteral("Die")).geometry()) +
                                 QRegion(form.controls().label(QStringLiteral("Num")).geometry());
-    EXPECT_TRUE((recorder.painted - dieAndValue).isEmpty())
+    EXPECT_TRUE((recorder.painted() - dieAndValue).isEmpty())
         << "painted outside the die and the value box: "
-        << (recorder.painted - dieAndValue).boundingRect().x();
+        << (recorder.painted() - dieAndValue).boundingRect().x();
 }
 
 } // namespace

@@ -3,12 +3,32 @@
 #pragma once
 
 #include "form1.h"
+#include "gameconstants.h"
 #include "scriptedrandom.h"
 
-#include <chrono>
 #include <set>
 
 #include <gtest/gtest.h>
+
+// What a player sees of the game's window, read through its controls: the one way the game's tests
+// read a label's caption and the die's pips.
+inline QString captionOf(const Form1& form, const char* label)
+{
+    return form.controls().label(QString::fromLatin1(label)).caption();
+}
+
+// The indexes of the pips the die shows.
+inline std::set<int> pipsShown(const Form1& form)
+{
+    std::set<int> shown;
+    const ControlArray<Shape>& pips = form.controls().shapeArray(QStringLiteral("Pip"));
+    for (int index = 0; index < GameConstants::kPipCount; ++index) {
+        if (pips(index).isShown()) {
+            shown.insert(index);
+        }
+    }
+    return shown;
+}
 
 // A loaded game window whose random numbers a test scripts. Its timers wait for the window's first
 // picture, and nothing here shows it or runs the event loop, so ticks come only when a test calls a handler.
@@ -20,10 +40,7 @@ protected:
         form.load();
     }
 
-    QString caption(const char* name) const
-    {
-        return form.controls().label(QString::fromLatin1(name)).caption();
-    }
+    QString caption(const char* name) const { return captionOf(form, name); }
     bool shown(const char* name) const
     {
         const auto* widget = qobject_cast<QWidget*>(form.controls().all().at(QString::fromLatin1(name)));
@@ -39,16 +56,7 @@ protected:
     {
         return form.controls().timer(QString::fromLatin1(name)).interval().count();
     }
-    std::set<int> pipsShown() const
-    {
-        std::set<int> shownPips;
-        for (int index = 0; index < 7; ++index) {
-            if (form.controls().shapeArray(QStringLiteral("Pip"))(index).isShown()) {
-                shownPips.insert(index);
-            }
-        }
-        return shownPips;
-    }
+    std::set<int> pipsShown() const { return ::pipsShown(form); }
 
     // One tick of the rolling die showing face, then a stop draw of stopDraw.
     void rollingTick(int face, float stopDraw = 0.9f)

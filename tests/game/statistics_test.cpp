@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game with its real generator, over many ticks and games, driven without the event loop.
-#include "form1.h"
+#include "gamefixture.h"
 #include "splitmix64.h"
 
 #include <array>
@@ -17,11 +17,6 @@ protected:
     {
         form.load();
         generator.seed(20261208.0); // after the load, which seeds from the clock: a fixed sequence
-    }
-
-    QString caption(const char* name) const
-    {
-        return form.controls().label(QString::fromLatin1(name)).caption();
     }
 
     // Ticks the die until the computer's roll is fixed; returns how many ticks that took.
@@ -47,7 +42,7 @@ TEST_F(SimulatedGame, facesAreUniform)
     std::array<int, 6> counts{};
     for (int tick = 0; tick < kTicks; ++tick) {
         form.Timer1_Timer();
-        const int face = caption("Num").toInt();
+        const int face = captionOf(form, "Num").toInt();
         ASSERT_GE(face, 1);
         ASSERT_LE(face, 6);
         ++counts[static_cast<std::size_t>(face - 1)];
@@ -88,7 +83,8 @@ TEST_F(SimulatedGame, scoresAddUpToTenPerGame)
             form.Timer1_Timer();
         }
         form.Command1_Click();
-        ASSERT_EQ(caption("cscore").toLongLong() + caption("yscore").toLongLong(), 10LL * game);
+        ASSERT_EQ(captionOf(form, "cscore").toLongLong() + captionOf(form, "yscore").toLongLong(),
+                  10LL * game);
         form.Command1_Click();
         rollComputer();
     }

@@ -8,10 +8,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 folder=$1
-command -v lintian >/dev/null 2>&1 || {
-    echo "lintian is not installed (Debian package lintian): skipped"
-    exit 77
-}
+command -v lintian >/dev/null 2>&1 || skip "lintian is not installed (Debian package lintian)"
 mapfile -t changes < <(find "$folder" -maxdepth 1 -name 'highroll_*.changes')
 [ "${#changes[@]}" -eq 1 ] || fail "expected one highroll_*.changes in $folder, found ${#changes[@]}"
 

@@ -9,14 +9,8 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 source_dir=$1
-command -v reuse >/dev/null 2>&1 || {
-    echo "reuse is not installed (Debian package reuse): skipped"
-    exit 77
-}
-git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1 || {
-    echo "$source_dir is not a git checkout: skipped"
-    exit 77
-}
+command -v reuse >/dev/null 2>&1 || skip "reuse is not installed (Debian package reuse)"
+git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1 || skip "$source_dir is not a git checkout"
 report=$(reuse --root "$source_dir" lint 2>&1) || {
     printf '%s\n' "$report"
     fail "reuse lint: the tree does not follow REUSE (scripts/spdx-header.sh adds a header)"

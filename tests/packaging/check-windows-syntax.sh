@@ -4,12 +4,11 @@
 # Every source of the program that a Windows build compiles (all but the files named for another
 # platform) passes a Windows compiler's syntax check against the installed Qt 6 headers: the portable
 # code stays portable. Qt's Linux headers stand in for a Windows Qt; their dllimport warnings are
-# silenced, nothing else. The definitions are the build's, with a Windows build's values (its catalogues
-# are in translations/ beside the program).
-# Usage: check-windows-syntax.sh <source dir> <version> <application id>
+# silenced, nothing else.
+# Usage: check-windows-syntax.sh <source dir> <folder of the generated headers (buildinfo.h)>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-src=$1 version=$2 app_id=$3
+src=$1 generated=$2
 compiler=x86_64-w64-mingw32-g++-posix
 need "$compiler" g++-mingw-w64-x86-64-posix
 qt=$(dirname "$(find /usr/include -maxdepth 3 -type d -name QtCore -path '*qt6*' | head -n1)")
@@ -20,8 +19,7 @@ mapfile -t sources < <(ls runtime/*.cpp window/*.cpp game/*.cpp app/*.cpp | grep
 failed=0
 for source in "${sources[@]}"; do
     if ! "$compiler" -std=c++20 -fsyntax-only -Wno-attributes -I"$qt" -I"$qt/QtCore" -I"$qt/QtGui" \
-        -I"$qt/QtWidgets" -Iruntime -Iwindow -Igame -Iapp -DHIGHROLL_VERSION="\"$version\"" \
-        -DHIGHROLL_APP_ID="\"$app_id\"" -DHIGHROLL_TRANSLATIONS_FROM_PROGRAM='"translations"' "$source"; then
+        -I"$qt/QtWidgets" -Iruntime -Iwindow -Igame -Iapp -I"$generated" "$source"; then
         echo "FAIL: $source" >&2
         failed=1
     fi

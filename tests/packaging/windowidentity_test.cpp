@@ -3,6 +3,7 @@
 // The installed program's window, on a real X server, is the one its desktop entry describes: its
 // WM_CLASS matches StartupWMClass, so desktops group it under the launcher, and it carries the
 // application icon in _NET_WM_ICON.
+#include "buildinfo.h"
 #include "gameprocess.h"
 #include "x11desktop.h"
 #include "xvfbserver.h"
@@ -13,9 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Generous, for a busy machine; a healthy start takes a fraction of it.
-constexpr int kStartTimeoutMs = 30000;
 
 // The value of key in the desktop entry's text; empty when the key is missing.
 QString entryValue(const QString& entry, const QString& key)
@@ -37,7 +35,8 @@ QRgb pixelAt(const QImage& image, int x, int y)
 TEST(Packaging, windowMatchesDesktopEntry)
 {
     const QString prefix = QStringLiteral(HIGHROLL_INSTALL_PREFIX);
-    QFile desktopFile(prefix + QStringLiteral("/share/applications/" HIGHROLL_APP_ID ".desktop"));
+    QFile desktopFile(prefix +
+                      QStringLiteral("/share/applications/%1.desktop").arg(QLatin1String(BuildInfo::kAppId)));
     ASSERT_TRUE(desktopFile.open(QIODevice::ReadOnly))
         << "not installed: " << desktopFile.fileName().toStdString();
     const QString entry = QString::fromUtf8(desktopFile.readAll());
@@ -48,18 +47,15 @@ TEST(Packaging, windowMatchesDesktopEntry)
 
     XvfbServer server;
     ASSERT_TRUE(server.start()) << server.error().toStdString();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("DISPLAY"), server.display());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    GameProcess game(environment, {}, prefix + QStringLiteral("/bin/") + program);
+    GameProcess game({.environment = GameProcess::onX11(server.display()),
+                      .program = prefix + QStringLiteral("/bin/") + program});
     ASSERT_TRUE(game.start());
     X11Desktop desktop(server.display());
     ASSERT_TRUE(desktop.connected());
     X11Desktop::Window window = 0;
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return (window = desktop.windowOf(game.pid())) != 0 || !game.running(); },
-                        kStartTimeoutMs) &&
+                        kHangLimitMs) &&
         window != 0)
         << "no window of the program appeared: " << game.stderrText().toStdString();
 
@@ -69,7 +65,7 @@ TEST(Packaging, windowMatchesDesktopEntry)
 
     // The program sets its icon once the window is on screen.
     QImage icon;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !(icon = desktop.icon(window)).isNull(); }, kStartTimeoutMs))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(icon = desktop.icon(window)).isNull(); }, kHangLimitMs))
         << "the window has no icon";
     EXPECT_GE(icon.width(), 16);
     EXPECT_EQ(icon.width(), icon.height());

@@ -4,7 +4,9 @@
 #include "controlarray.h"
 #include "errorreport.h"
 #include "form.h"
+#include "hanglimit.h"
 #include "label.h"
+#include "paintrecorder.h"
 #include "runtimeerror.h"
 #include "shape.h"
 
@@ -146,7 +148,7 @@ TEST(Form, reportsItsFirstPictureOnce)
     form.resize(200, 100);
     QSignalSpy firstPainted(&form, &Form::firstPainted);
     form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return firstPainted.count() > 0; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return firstPainted.count() > 0; }, kHangLimitMs));
     form.repaint();
     QCoreApplication::processEvents();
     EXPECT_EQ(firstPainted.count(), 1);
@@ -223,26 +225,13 @@ TEST(Shape, hiddenShapeIsNotDrawnAndCostsNoRepaintWhenUnchanged)
 
     // Setting the visibility it already has must not repaint anything.
     QTest::qWait(20);
-    int paints = 0;
-    struct PaintCounter : QObject {
-        int* count;
-        explicit PaintCounter(int* counter)
-            : count(counter)
-        {}
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            *count += event->type() == QEvent::Paint ? 1 : 0;
-            return false;
-        }
-    } counter(&paints);
-    circle->installEventFilter(&counter);
-    form.installEventFilter(&counter);
+    PaintRecorder recorder(form);
     circle->setVisible(true);
     QTest::qWait(30);
-    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(recorder.paints(), 0);
     circle->setVisible(false);
     QTest::qWait(30);
-    EXPECT_GT(paints, 0);
+    EXPECT_GT(recorder.paints(), 0);
 }
 
 // A form whose handler fails, as a game handler would on an arithmetic overflow.

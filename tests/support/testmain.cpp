@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs every GoogleTest of one test program inside a QApplication. Tests are headless: they use the
-// offscreen platform unless the environment chooses another.
+// Runs every GoogleTest of one test program inside a QApplication on the tests' one platform: Qt's
+// offscreen platform, whatever the environment says, so a test draws, measures fonts and takes input the
+// same way under ctest, run by hand, or from a desktop session. A test that needs a real display server
+// starts the program in a process of its own, on a server of its own (tests/app/gameprocess.h).
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
 #ifdef HIGHROLL_TEST_SCALE_FACTOR
     qputenv("QT_SCALE_FACTOR", HIGHROLL_TEST_SCALE_FACTOR);
 #endif

@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 HighRoll maintainers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line, through the real program: what it answers without any display and with one, what
+// a mistake on it does, that Qt's own options pass, and two ways of starting a desktop session has.
+#include "buildinfo.h"
+#include "gameprocess.h"
+#include "westonserver.h"
+#include "xvfbserver.h"
+
+#include <csignal>
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kVersionLine = QStringLiteral("highroll %1\n").arg(QLatin1String(BuildInfo::kVersion));
+
+// Runs the program with arguments in environment, expecting it to end by itself.
+struct Answer {
+    GameProcess::Exit exit;
+    QString out;
+    QString err;
+};
+
+Answer answer(const QProcessEnvironment& environment, const QStringList& arguments)
+{
+    GameProcess program({.environment = environment, .arguments = arguments});
+    Answer result{program.run(), {}, {}};
+    result.out = program.stdoutText();
+    result.err = program.stderrText();
+    EXPECT_TRUE(program.endedWithStatus(result.exit, result.exit.code)) << "ended by itself, no crash";
+    return result;
+}
+
+void expectAnswers(const QProcessEnvironment& environment)
+{
+    for (const char* help : {"--help", "-h"}) {
+        const Answer said = answer(environment, {QString::fromLatin1(help)});
+        EXPECT_EQ(said.exit.code, 0) << help;
+        EXPECT_TRUE(said.out.contains(QLatin1String("Usage:")) &&
+                    said.out.contains(QLatin1String("--version")) &&
+                    !said.out.contains(QLatin1String("-platform")))
+            << said.out.toStdString();
+    }
+    const Answer all = answer(environment, {QStringLiteral("--help-all")});
+    EXPECT_EQ(all.exit.code, 0);
+    EXPECT_TRUE(all.out.contains(QLatin1String("--version")) && all.out.contains(QLatin1String("--platform")))
+        << "Qt's options listed too: " << all.out.toStdString();
+    for (const char* version : {"--version", "-v"}) {
+        const Answer said = answer(environment, {QString::fromLatin1(version)});
+        EXPECT_EQ(said.exit.code, 0) << version;
+        EXPECT_EQ(said.out, kVersionLine) << version;
+    }
+    // A mistake is named on one line, with a hint to --help, and has a status of its own.
+    const std::pair<const char*, const char*> mistakes[] = {
+        {"--bogus", "highroll: Unknown option 'bogus'. Try 'highroll --help' for the options.\n"},
+        {"stray", "highroll: Unexpected argument 'stray'. Try 'highroll --help' for the options.\n"},
+    };
+    for (const auto& [argument, line] : mistakes) {
+        const Answer said = answer(environment, {QString::fromLatin1(argument)});
+        EXPECT_EQ(said.exit.code, 64) << argument;
+        EXPECT_EQ(said.err, QString::fromUtf8(line));
+        EXPECT_EQ(said.out, QString());
+    }
+}
+
+TEST(Options, answerWithoutAnyDisplay)
+{
+    expectAnswers(GameProcess::withoutDisplay());
+}
+
+TEST(Options, answerTheSameWithADisplayAndShowNoWindow)
+{
+    XvfbServer server;
+    ASSERT_TRUE(server.start()) << server.error().toStdString();
+    expectAnswers(GameProcess::onX11(server.display()));
+}
+
+TEST(Options, answerInThePlayersLanguage)
+{
+    QProcessEnvironment german = GameProcess::withoutDisplay();
+    german.remove(QStringLiteral("LC_ALL"));
+    german.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    EXPECT_TRUE(answer(german, {QStringLiteral("--help")}).out.contains(QStringLiteral("Ein Würfelspiel")));
+    EXPECT_TRUE(
+        answer(german, {}).err.startsWith(QStringLiteral("highroll: Start nicht möglich: keine Anzeige")));
+    const Answer mistake = answer(german, {QStringLiteral("stray")});
+    EXPECT_EQ(mistake.exit.code, 64);
+    EXPECT_TRUE(mistake.err.startsWith(QStringLiteral("highroll: Unerwartetes Argument „stray“.")))
+        << mistake.err.toStdString();
+}
+
+// Qt's own options reach Qt: -platform chooses the display (no DISPLAY is needed for offscreen), and
+// -style is taken, not refused as unknown.
+TEST(Options, qtsOwnOptionsPassToQt)
+{
+    GameProcess game({.environment = GameProcess::withoutDisplay(),
+                      .arguments = {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                    QStringLiteral("-style"), QStringLiteral("Fusion")}});
+    ASSERT_TRUE(game.start());
+    ASSERT_TRUE(game.waitUntilPlaying()) << game.stderrText().toStdString();
+    game.sendSignal(SIGTERM);
+    EXPECT_TRUE(game.endedWith(game.waitForExit(), 0));
+}
+
+// A Wayland desktop without XWayland names only its compositor.
+TEST(Starting, aSessionWithOnlyAWaylandDisplayStartsTheGame)
+{
+    WestonServer compositor;
+    ASSERT_TRUE(compositor.start()) << compositor.error().toStdString();
+    QProcessEnvironment environment = GameProcess::withoutDisplay();
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), compositor.socketName());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), compositor.runtimeDir());
+    GameProcess game({.environment = environment});
+    ASSERT_TRUE(game.start());
+    ASSERT_TRUE(game.waitUntilPlaying()) << game.stderrText().toStdString();
+    game.sendSignal(SIGTERM);
+    EXPECT_TRUE(game.endedWith(game.waitForExit(), 0));
+}
+
+// nohup starts a program with SIGHUP ignored, so that it outlives its terminal: it must stay ignored.
+TEST(Starting, aHangupIgnoredAtStartStaysIgnored)
+{
+    GameProcess game({.environment = GameProcess::offscreen(), .wrapper = {QStringLiteral("nohup")}});
+    ASSERT_TRUE(game.start());
+    ASSERT_TRUE(game.waitUntilPlaying()) << game.stderrText().toStdString();
+    game.sendSignal(SIGHUP);
+    // Still playing well after the signal would have been handled: the marquee goes on ticking.
+    const qsizetype ticks = game.stderrText().count(QLatin1String("Timer2"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game.stderrText().count(QLatin1String("Timer2")) > ticks + 10; },
+                                kHangLimitMs));
+    ASSERT_TRUE(game.running());
+    EXPECT_FALSE(game.stderrText().contains(QLatin1String("ending on SIGHUP")));
+    game.sendSignal(SIGTERM);
+    EXPECT_TRUE(game.endedWithStatus(game.waitForExit(), 0));
+}
+
+} // namespace

@@ -5,13 +5,14 @@
 # benchmark on a private Xvfb display and prints one table; docs/benchmark.md explains each figure.
 # Debian's dice games kiriki and tali are measured beside it when installed; this never installs them.
 # Options go to bench/bench.py: --runs N (default 5), --start-runs N (more starts alone, default 20),
-# --tick-runs N (default 2), --count-runs N (runs under callgrind, default 1), --save FILE.
+# --tick-runs N (default 2), --count-runs N (runs under callgrind, default 1), --save FILE,
+# --language LOCALE (the game also started in that locale, e.g. de_DE.UTF-8).
 # Exit status: 0 all targets met, 3 a target missed, 1 the benchmark could not measure.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 
 # Build folders of its own, so a benchmark never changes the dev, ci or release trees.
 cmake -S . -B build/bench-game -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHIGHROLL_BUILD_TESTS=OFF >/dev/null

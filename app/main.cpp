@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "buildinfo.h"
+#include "bundledfonts.h"
 #include "commandline.h"
 #include "displaylossguard.h"
 #include "form1.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
     const QuitOnStopRequest quitOnStopRequest;
     const DisplayLossGuard displayLoss(kProgramName);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::kAppId));
+    BundledFonts::load();
 
     SplitMix64 random;
     // A window that cannot be built or loaded has been reported like a failing handler.

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stop requests on Windows: Ctrl+C, Ctrl+Break and the console window closing, for a game started
-// from a console. The console's control handler runs on a thread of its own, so it only queues the
-// request for the event loop. For a close, Windows ends the process once the handler returns, so the
-// handler gives the loop time to finish first.
+// from a console. The program is a windowed one and has no console of its own: started from a console
+// (cmd, PowerShell), it joins that console, so what is typed there reaches it as it reaches the
+// programs the console runs; started from Explorer there is none to join. The console's control
+// handler runs on a thread of its own, so it only queues the request for the event loop. For a close,
+// Windows ends the process once the handler returns, so the handler gives the loop time to finish first.
 #include "quitonstoprequest.h"
 
 #include <atomic>
@@ -25,18 +27,31 @@ std::atomic<bool> g_installed{false};
 // allows a handler about five seconds).
 constexpr std::chrono::seconds kCloseGrace{4};
 
-BOOL WINAPI handleControl(DWORD event)
+const char* eventName(DWORD event)
 {
     switch (event) {
     case CTRL_C_EVENT:
+        return "Ctrl+C";
     case CTRL_BREAK_EVENT:
+        return "Ctrl+Break";
     case CTRL_CLOSE_EVENT:
+        return "console close";
     case CTRL_LOGOFF_EVENT:
+        return "logoff";
     case CTRL_SHUTDOWN_EVENT:
-        break;
+        return "shutdown";
     default:
+        return nullptr;
+    }
+}
+
+BOOL WINAPI handleControl(DWORD event)
+{
+    const char* name = eventName(event);
+    if (name == nullptr) {
         return FALSE;
     }
+    qCDebug(lcSignals) << "ending on" << name;
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) {
@@ -59,6 +74,9 @@ QuitOnStopRequest::QuitOnStopRequest(QObject* parent)
         qCWarning(lcSignals) << "stop requests are already handled by another QuitOnStopRequest";
         return;
     }
+    // Fails when the parent has no console (Explorer) or the program already has one: either way the
+    // handler below serves whatever console the program has.
+    AttachConsole(ATTACH_PARENT_PROCESS);
     if (SetConsoleCtrlHandler(&handleControl, TRUE) == 0) {
         qCWarning(lcSignals) << "cannot handle console stop requests: error" << GetLastError();
         g_installed = false;

@@ -16,14 +16,6 @@ StartupGuard::~StartupGuard()
     finish();
 }
 
-bool StartupGuard::displayConfigured()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        return true; // a platform was chosen explicitly; if it cannot start, take() says so
-    }
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
 void StartupGuard::reportNoDisplay() const
 {
     const char* const line = QT_TRANSLATE_NOOP(
@@ -53,11 +45,6 @@ bool StartupGuard::take(QtMsgType type, const QString& message)
     // matters. The first held message is usually the platform's reason ("could not connect to display").
     const QString detail =
         (m_held.isEmpty() ? message : m_held.first()).section(QLatin1Char('\n'), 0, 0).trimmed();
-    const bool x11 = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-                     qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("xcb"));
-    const QString display =
-        x11 ? QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY")
-            : QStringLiteral("WAYLAND_DISPLAY=") + qEnvironmentVariable("WAYLAND_DISPLAY");
     // The application is still being made: its catalogues are not installed yet, so the line is
     // translated here.
     const Translations translations;
@@ -66,5 +53,5 @@ bool StartupGuard::take(QtMsgType type, const QString& message)
         QT_TRANSLATE_NOOP("StartupGuard", "cannot start: no display could be opened (%1): %2");
     // Nothing has been built that needs tearing down, and Qt's half-made platform state must not run
     // its destructors.
-    endProcess(kNoDisplayStatus, translations.translate("StartupGuard", line).arg(display, detail));
+    endProcess(kNoDisplayStatus, translations.translate("StartupGuard", line).arg(displayInUse(), detail));
 }

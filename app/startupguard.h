@@ -20,8 +20,8 @@ public:
     explicit StartupGuard(QString programName);
     ~StartupGuard() override;
 
-    // False when no platform was chosen and neither DISPLAY nor WAYLAND_DISPLAY is set: there is no
-    // display to try.
+    // False when there is no display to try: on Unix systems when no platform was chosen and neither
+    // DISPLAY nor WAYLAND_DISPLAY is set. A Windows session always has its desktop.
     static bool displayConfigured();
     // Says so in one line on stderr, in the player's language (which needs the application object: a
     // QCoreApplication is enough).
@@ -31,6 +31,8 @@ public:
 
 private:
     bool take(QtMsgType type, const QString& message) override;
+    // The display the platform tried to open, for the line when it failed ("DISPLAY=:0").
+    static QString displayInUse();
 
     QStringList m_held;
 };

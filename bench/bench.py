@@ -354,9 +354,9 @@ class Bench:
         self.finish(process)
         return {"startup": startup_ms, "early_cpu": early_cpu, "memory": memory}
 
-    def startup_ms(self, label, path):
+    def startup_ms(self, label, path, env=None):
         """Start-up alone: the program is stopped as soon as its window is mapped."""
-        process, _, startup_ms, _ = self.launch(label, path)
+        process, _, startup_ms, _ = self.launch(label, path, env=env)
         self.finish(process)
         return startup_ms
 
@@ -419,9 +419,10 @@ class Bench:
             time.sleep(0.05)
         return value
 
-    def counted_launch(self, label, path, directory):
-        process, _, _, window = self.launch(label, path, wrapper=(*CALLGRIND, "--callgrind-out-file="
-                                                                   + os.path.join(directory, "callgrind.%p")),
+    def counted_launch(self, label, path, directory, env=None):
+        process, _, _, window = self.launch(label, path, env=env,
+                                            wrapper=(*CALLGRIND, "--callgrind-out-file="
+                                                     + os.path.join(directory, "callgrind.%p")),
                                             timeout_s=COUNT_TIMEOUT_S)
         dumps = Dumps(directory, process.pid)
         startup = self.wait_for(label, process, "count before the event loop", lambda: dumps.instructions(1))
@@ -547,6 +548,9 @@ def main():
     parser.add_argument("--count-runs", type=int, default=1,
                         help="runs of each program under callgrind (default 1)")
     parser.add_argument("--save", help="also write the table to this file")
+    parser.add_argument("--language", metavar="LOCALE",
+                        help="also start the game in this locale (e.g. de_DE.UTF-8), in the same rounds, to "
+                             "show what loading its catalogues costs")
     args = parser.parse_args()
     if args.runs < 1 or args.tick_runs < 1 or args.count_runs < 1 or args.start_runs < 0:
         parser.error("--runs, --tick-runs and --count-runs must be at least 1, --start-runs at least 0")
@@ -592,7 +596,10 @@ def main():
                 bench.stop_all()
                 others.remove((name, path))
 
-        bare, text, title, paint, game = [], [], [], [], []
+        # The game in the player's language: the same program, another locale.
+        localized_env = dict(bench.env, LANG=args.language, LC_ALL=args.language) if args.language else None
+        localized_label = f"highroll ({args.language})"
+        bare, text, title, paint, game, localized = [], [], [], [], [], []
         other = {name: [] for name, _ in others}
         for run in range(args.runs):
             # Interleaved, so a change in the machine's load weighs on every program alike.
@@ -602,6 +609,8 @@ def main():
             game.append(game_result)
             title.append(title_result)
             paint.append(paint_result)
+            if localized_env:
+                localized.append(bench.start_run(localized_label, args.game, env=localized_env))
             for name, path in others:
                 other[name].append(bench.start_run(name, path, env=other_env))
             print(f"run {run + 1}/{args.runs}: start-up {game[-1]['startup']:.1f} ms (text floor "
@@ -611,11 +620,14 @@ def main():
         # Start-up varies from start to start by more than the target's margin, so its median is taken over
         # these quick starts too, interleaved like the runs.
         startups = {"game": column(game, "startup"), "text": column(text, "startup"),
-                    "bare": column(bare, "startup")}
+                    "bare": column(bare, "startup"), "localized": column(localized, "startup")}
+        starters = [("bare", "bare window", args.bare, None), ("text", "text floor", args.text, None),
+                    ("game", "highroll", args.game, None)]
+        if localized_env:
+            starters.append(("localized", localized_label, args.game, localized_env))
         for _ in range(args.start_runs):
-            for name, label, path in (("bare", "bare window", args.bare), ("text", "text floor", args.text),
-                                      ("game", "highroll", args.game)):
-                startups[name].append(bench.startup_ms(label, path))
+            for name, label, path, env in starters:
+                startups[name].append(bench.startup_ms(label, path, env=env))
         die_periods, marquee_periods = [], []
         for _ in range(args.tick_runs):
             periods = bench.tick_run(args.game)
@@ -638,6 +650,16 @@ def main():
                   f"{counts['game'][-1]['marquee_ir'] / 1e6:.2f} M instructions (floor "
                   f"{counts['title'][-1]['marquee_ir'] / 1e6:.2f}), die {counts['game'][-1]['die_ir'] / 1e6:.2f} M "
                   f"(floor {counts['paint'][-1]['die_ir'] / 1e6:.2f})", flush=True)
+        localized_counts = []
+        if localized_env:
+            for _ in range(args.count_runs):
+                with tempfile.TemporaryDirectory(prefix="highroll-bench-") as directory:
+                    try:
+                        process, _, _, startup = bench.counted_launch(f"{localized_label} (callgrind)", args.game,
+                                                                      directory, env=localized_env)
+                        localized_counts.append({"startup_ir": startup})
+                    finally:
+                        bench.stop_all()
         elapsed = time.monotonic() - began
         load_after = os.getloadavg()
     except BenchError as error:
@@ -708,6 +730,8 @@ def main():
     starts = [("HighRoll", game, startups["game"], counts["game"]),
               ("text floor", text, startups["text"], counts["text"]),
               ("bare window", bare, startups["bare"], counts["bare"])]
+    if localized_env:
+        starts.insert(1, (f"HighRoll, {args.language}", localized, startups["localized"], localized_counts))
     starts += [(name, other[name], column(other[name], "startup"), None) for name, _ in others]
     lines += markdown_table(("program", "start-up (ms)", "instructions before the event loop (M)",
                              "CPU in the first 0.4 s (ms)", "resident memory (MB)"),

@@ -24,6 +24,16 @@ PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils appstream dpkg-dev f
     g++-mingw-w64-x86-64-posix debhelper lintian reuse groff-base)
 # To test the program under faults: sanitizers, valgrind, a headless Wayland compositor.
 RELIABILITY_TEST_PACKAGES=(valgrind weston qt6-wayland libxcb1-dev)
+# For windows.sh: to build Qt and the game for Windows (MinGW-w64; dpkg-source, which unpacks Debian's
+# source packages; the host Qt's tools come from qt6-base-dev).
+WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)
+# For what windows.sh puts in the zip: the look-alike fonts (Liberation's OFL-licensed release) and Qt's
+# own translations.
+WINDOWS_ZIP_PACKAGES=(zip fonts-liberation2 fonts-bebas-neue fonts-lato qt6-translations-l10n)
+# For windows.sh's game under Wine: Wine, a private X server with a window manager, a terminal (tmux)
+# for the console the game is started from, xdotool and wmctrl to press keys, click and close, X tools
+# to read the window and ImageMagick for the screenshot.
+WINDOWS_WINE_PACKAGES=(wine64 xvfb openbox tmux xdotool wmctrl x11-utils imagemagick)
 # For bench.sh only; valgrind counts the instructions the cost targets are judged on.
 BENCH_PACKAGES=(xvfb python3 python3-xlib valgrind)
 

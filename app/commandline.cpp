@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "consolestreams.h"
 #include "translations.h"
 
 #include <cstdio>
@@ -83,7 +84,7 @@ int usageError(const QString& problem)
 {
     //: After a mistake on the command line, on the same line. %1 is the program's name.
     const QString hint = CommandLine::tr("Try '%1 --help' for the options.").arg(kProgram);
-    std::fprintf(stderr, "%s: %s %s\n", qPrintable(kProgram), qPrintable(problem), qPrintable(hint));
+    ConsoleStreams::write(stderr, QStringLiteral("%1: %2 %3\n").arg(kProgram, problem, hint));
     return CommandLine::kUsageErrorStatus;
 }
 
@@ -119,6 +120,8 @@ CommandLine::Reading CommandLine::read(int argc, char* argv[])
     if (argc <= 1) {
         return reading;
     }
+    // Before anything is written, and before Qt looks for a console to write its own help to.
+    ConsoleStreams::attach();
     bool helpWithQtOptions = false;
     {
         // The application object finds the player's language, for the program's words and Qt's.
@@ -138,10 +141,11 @@ CommandLine::Reading CommandLine::read(int argc, char* argv[])
         } else if (parser.isSet(QStringLiteral("help-all"))) {
             helpWithQtOptions = true;
         } else if (parser.isSet(options.help)) {
-            std::fputs(qPrintable(parser.helpText()), stdout);
+            ConsoleStreams::write(stdout, parser.helpText());
             reading.endStatus = 0;
         } else if (parser.isSet(options.version)) {
-            std::printf("%s %s\n", qPrintable(kProgram), qPrintable(QCoreApplication::applicationVersion()));
+            ConsoleStreams::write(stdout, kProgram + QLatin1Char(' ') +
+                                              QCoreApplication::applicationVersion() + QLatin1Char('\n'));
             reading.endStatus = 0;
         }
     }

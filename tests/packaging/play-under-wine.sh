@@ -9,6 +9,7 @@
 # - Begin, pressed with Space, rolls the player's die (the title says so); Stop, clicked with the
 #   mouse, ends the game with a result line and scores that agree with it;
 # - started from a console (Wine's cmd in a terminal: tmux), Ctrl+C typed there ends it with status 0;
+# - --version typed in a console is answered there;
 #   a second run, started alone, ends with status 0 when the window manager closes the window.
 # The game's steps are read from its accessibility log (what a screen reader is given), the layout
 # from a screenshot, which is kept.
@@ -188,3 +189,13 @@ status=0
 wait "$game_pid" || status=$?
 check_status_0 "$status" "the window manager's close"
 pass "closing the window ended the game with status 0"
+
+# --- The command line, answered in the console it was typed in -----------------------------------------
+tmux -L "$tmux_socket" new-session -d -s version -x 120 -y 30 -c "$folder" \
+    "'$wine' cmd /c highroll.exe --version; echo \"ended with \$?\"; sleep 600"
+version_answered() { tmux -L "$tmux_socket" capture-pane -p -t version | grep -q "^ended with "; }
+wait_for 60 "highroll.exe --version to answer" version_answered
+said=$(tmux -L "$tmux_socket" capture-pane -p -t version)
+grep -Eq '^highroll [0-9]+\.[0-9]+\.[0-9]+' <<<"$said" && grep -q '^ended with 0$' <<<"$said" ||
+    fail "--version did not answer in the console: $said"
+pass "--version answers in the console: $(grep -E '^highroll ' <<<"$said")"

@@ -3,8 +3,14 @@
 // One game played by ear: the Orca screen reader runs against the real program on a private desktop
 // (../shared/tools/orca-speech beside the project starts it and reports what Orca says), the keyboard
 // alone plays one full game, and the lines Orca speaks must tell the whole game, in order, once each.
+// What the game says is expected in the game's own texts and numbers (GameTexts, GameConstants), translated
+// as the game translates them, so that the same expectations hold in the language whose catalogue is
+// installed; the window's and the button's kinds and the keys' names are Orca's words.
+#include "gameconstants.h"
 #include "gameprocess.h"
+#include "gametexts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -15,22 +21,36 @@ namespace {
 
 const QString kOrcaSpeech = QStringLiteral(HIGHROLL_ORCA_SPEECH);
 
-// What was spoken after each key: before the first key, then after Begin, Stop and Begin.
+// The window's accessible name: the program's name, the same in every language.
+const QString kProgramName = QStringLiteral("HighRoll");
+
+// orca-speech reports what Orca said from Orca's debug log, which Orca writes in blocks, and reads it while
+// Orca still runs: the last lines Orca logged may not be in the file yet, however long it waits. So the game
+// is followed by presses of Shift, each of which Orca echoes and logs at length, enough of them that what
+// Orca logs after the first one fills more than a block. The first one's echo in the report then proves
+// that every line Orca spoke before it is there: a line missing from the game was not spoken.
+constexpr int kFlushPresses = 8;
+
+// What was spoken after each key: before the first key, then after Begin, Stop and Begin, and after the
+// first Shift.
 using Steps = std::vector<QStringList>;
+constexpr std::size_t kGameSteps = 4;
 
 // Orca, its private desktop and the pauses between the keys take most of a minute.
 constexpr int kOrcaSlowdown = 8;
 
 // Runs one game with key; the pauses are generous, the last one long enough for the computer's die to
-// stop (at 1 in 20 per 50 ms tick it rolls on for 12 s once in 200 000 games). Orca writes its log in
-// blocks, so two Shift presses at the end push the game's lines out to the log before it is read.
+// stop (at 1 in 20 per 50 ms tick it rolls on for 12 s once in 200 000 games).
 Steps playByEar(const QString& key)
 {
     // orca-speech makes the desktop, the display and the runtime directory the game runs on.
     QProcessEnvironment environment = GameProcess::withoutDisplay();
     environment.remove(QStringLiteral("ORCA_SPEECH_LOG"));
     environment.remove(QStringLiteral("ORCA_SPEECH_SHOTS"));
-    const QString keys = QStringLiteral("%1:4 %1:4 %1:12 shift:1 shift:1").arg(key);
+    QString keys = QStringLiteral("%1:4 %1:4 %1:12").arg(key);
+    for (int press = 0; press < kFlushPresses; ++press) {
+        keys += QStringLiteral(" shift:0.5");
+    }
     GameProcess orca({.environment = environment,
                       .wrapper = {kOrcaSpeech, QStringLiteral("-k"), keys, QStringLiteral("--")},
                       .slowdown = kOrcaSlowdown});
@@ -54,13 +74,46 @@ Steps playByEar(const QString& key)
             steps.back() << match.captured(2);
         }
     }
-    steps.resize(std::min<std::size_t>(steps.size(), 4)); // the Shift presses only flush the log
+    steps.resize(std::min(steps.size(), kGameSteps + 1)); // after the first Shift, only whether Orca spoke
     return steps;
 }
 
 std::string joined(const QStringList& lines)
 {
     return lines.join(QLatin1String(" | ")).toStdString();
+}
+
+QString text(const char* source)
+{
+    return QCoreApplication::translate(GameTexts::kContext, source);
+}
+
+// A text the game speaks, as a whole-line pattern: the text itself, each %n in it standing for the pattern
+// arguments[n - 1], captured under the name "pn" (a translation may put them in another order).
+QRegularExpression spoken(const QString& text, const QStringList& arguments)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%([1-9])"));
+    QString pattern = QStringLiteral("^");
+    qsizetype from = 0;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const int number = match.captured(1).toInt();
+        pattern += QRegularExpression::escape(text.mid(from, match.capturedStart() - from)) +
+                   QStringLiteral("(?<p%1>%2)").arg(number).arg(arguments.value(number - 1));
+        from = match.capturedEnd();
+    }
+    pattern += QRegularExpression::escape(text.mid(from)) + QLatin1Char('$');
+    return QRegularExpression(pattern);
+}
+
+// Any one of texts, as a pattern.
+QString oneOf(const QStringList& texts)
+{
+    QStringList escaped;
+    for (const QString& each : texts) {
+        escaped << QRegularExpression::escape(each);
+    }
+    return escaped.join(QLatin1Char('|'));
 }
 
 class PlayedByEar : public ::testing::TestWithParam<const char*> {};
@@ -75,45 +128,54 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
 
     const QString key = QString::fromLatin1(GetParam());
     const Steps steps = playByEar(key);
-    ASSERT_EQ(steps.size(), 4u);
+    ASSERT_EQ(steps.size(), kGameSteps + 1);
+    ASSERT_FALSE(steps[kGameSteps].isEmpty())
+        << "Orca said nothing after the game: the report may lack what it said last (its log read before "
+           "it was written out), or nothing reached Orca (the game's window without the keyboard focus)";
+
+    using namespace GameTexts;
     const QString echo = key.toLower() + QLatin1Char(' ');
-    const QString rolled = QStringLiteral(R"(The computer rolled ([1-6])\. Press Begin to roll your die\.)");
+    const QString begin = text(kBegin);
+    const QString roll = QStringLiteral("[1-6]");
+    const QRegularExpression rolled =
+        spoken(text(kSayComputerRolled), {roll, QRegularExpression::escape(begin)});
 
     // On focus: the window in words, the button, and the computer's opening roll.
     ASSERT_EQ(steps[0].size(), 3) << joined(steps[0]);
-    EXPECT_EQ(steps[0][0], "HighRoll frame.");
-    EXPECT_EQ(steps[0][1], "Begin push button.");
-    const auto opening = QRegularExpression(QLatin1Char('^') + rolled + QLatin1Char('$')).match(steps[0][2]);
+    EXPECT_EQ(steps[0][0], kProgramName + QStringLiteral(" frame."));
+    EXPECT_EQ(steps[0][1], begin + QStringLiteral(" push button."));
+    const QRegularExpressionMatch opening = rolled.match(steps[0][2]);
     ASSERT_TRUE(opening.hasMatch()) << steps[0][2].toStdString();
 
-    EXPECT_EQ(joined(steps[1]),
-              joined({echo, QStringLiteral("Your die is rolling. Press Stop to stop it.")}));
+    EXPECT_EQ(joined(steps[1]), joined({echo, text(kSayPlayerRolling).arg(text(kStop))}));
 
     // The player's roll, the result in the game's words, and scores that follow from the two rolls.
     ASSERT_EQ(steps[2].size(), 2) << joined(steps[2]);
     EXPECT_EQ(steps[2][0], echo);
-    const auto result =
-        QRegularExpression(
-            QStringLiteral(
-                R"(^You rolled ([1-6])\. (.+) Score: computer (\d+), you (\d+)\. Press Begin for the next game\.$)"))
+    const QStringList results = {text(kYouLose), text(kYouWin), text(kTie)};
+    const QRegularExpressionMatch result =
+        spoken(text(kSayResult), {roll, oneOf(results), QStringLiteral("\\d+"), QStringLiteral("\\d+"),
+                                  QRegularExpression::escape(begin)})
             .match(steps[2][1]);
     ASSERT_TRUE(result.hasMatch()) << steps[2][1].toStdString();
-    const int computer = opening.captured(1).toInt();
-    const int player = result.captured(1).toInt();
-    const QString words = computer > player   ? QStringLiteral("You Lose... 10 0")
-                          : computer < player ? QStringLiteral("You Win!!! 0 10")
-                                              : QStringLiteral("It's a Tie! 5 5");
-    EXPECT_EQ(
-        QStringList({result.captured(2), result.captured(3), result.captured(4)}).join(QLatin1Char(' ')),
-        words)
+    const int computer = opening.captured(QStringLiteral("p1")).toInt();
+    const int player = result.captured(QStringLiteral("p1")).toInt();
+    const QString win = QString::number(GameConstants::kWinPoints);
+    const QString tie = QString::number(GameConstants::kTiePoints);
+    const QString none = QStringLiteral("0");
+    const QStringList expected = computer > player   ? QStringList{results[0], win, none}
+                                 : computer < player ? QStringList{results[1], none, win}
+                                                     : QStringList{results[2], tie, tie};
+    EXPECT_EQ(joined({result.captured(QStringLiteral("p2")), result.captured(QStringLiteral("p3")),
+                      result.captured(QStringLiteral("p4"))}),
+              joined(expected))
         << "after the computer's " << computer << " and the player's " << player;
 
+    // The computer's roll starts, and its new roll is said once it stops.
     ASSERT_EQ(steps[3].size(), 3) << joined(steps[3]);
     EXPECT_EQ(steps[3][0], echo);
-    EXPECT_EQ(steps[3][1], "The computer's die is rolling.");
-    EXPECT_TRUE(
-        QRegularExpression(QLatin1Char('^') + rolled + QLatin1Char('$')).match(steps[3][2]).hasMatch())
-        << steps[3][2].toStdString();
+    EXPECT_EQ(steps[3][1], text(kSayComputerRolling));
+    EXPECT_TRUE(rolled.match(steps[3][2]).hasMatch()) << steps[3][2].toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, PlayedByEar, ::testing::Values("space", "Return"),

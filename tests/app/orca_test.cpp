@@ -9,6 +9,7 @@
 #include "gameconstants.h"
 #include "gameprocess.h"
 #include "gametexts.h"
+#include "translations.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -39,9 +40,10 @@ constexpr std::size_t kGameSteps = 4;
 // Orca, its private desktop and the pauses between the keys take most of a minute.
 constexpr int kOrcaSlowdown = 8;
 
-// Runs one game with key; the pauses are generous, the last one long enough for the computer's die to
-// stop (at 1 in 20 per 50 ms tick it rolls on for 12 s once in 200 000 games).
-Steps playByEar(const QString& key)
+// Runs one game with key, the game in locale (Orca in the tests' own, so that its words are English);
+// the pauses are generous, the last one long enough for the computer's die to stop (at 1 in 20 per
+// 50 ms tick it rolls on for 12 s once in 200 000 games).
+Steps playByEar(const QString& key, const QString& locale)
 {
     // orca-speech makes the desktop, the display and the runtime directory the game runs on.
     QProcessEnvironment environment = GameProcess::withoutDisplay();
@@ -51,9 +53,12 @@ Steps playByEar(const QString& key)
     for (int press = 0; press < kFlushPresses; ++press) {
         keys += QStringLiteral(" shift:0.5");
     }
-    GameProcess orca({.environment = environment,
-                      .wrapper = {kOrcaSpeech, QStringLiteral("-k"), keys, QStringLiteral("--")},
-                      .slowdown = kOrcaSlowdown});
+    QStringList wrapper{kOrcaSpeech, QStringLiteral("-k"), keys, QStringLiteral("--")};
+    if (!locale.isEmpty()) {
+        wrapper << QStringLiteral("env") << QStringLiteral("-u") << QStringLiteral("LC_ALL")
+                << QStringLiteral("LANG=") + locale;
+    }
+    GameProcess orca({.environment = environment, .wrapper = wrapper, .slowdown = kOrcaSlowdown});
     // What orca-speech writes to stderr is its own diagnostics; the speech is judged from stdout.
     if (const ::testing::AssertionResult ended = orca.endedWithStatus(orca.run(), 0); !ended) {
         ADD_FAILURE() << "orca-speech failed: " << ended.message();
@@ -116,7 +121,13 @@ QString oneOf(const QStringList& texts)
     return escaped.join(QLatin1Char('|'));
 }
 
-class PlayedByEar : public ::testing::TestWithParam<const char*> {};
+// A key that plays the game, and the locale the game runs in (empty: the tests' own, English).
+struct Play {
+    const char* key;
+    const char* locale;
+};
+
+class PlayedByEar : public ::testing::TestWithParam<Play> {};
 
 TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
 {
@@ -126,8 +137,15 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("orca")).isEmpty())
         << "Orca is missing: ./test.sh installs it from Debian (scripts/common.sh)";
 
-    const QString key = QString::fromLatin1(GetParam());
-    const Steps steps = playByEar(key);
+    const QString key = QString::fromLatin1(GetParam().key);
+    const QString locale = QString::fromLatin1(GetParam().locale);
+    // The game's texts as the game says them in that locale.
+    Translations translations({locale.section(QLatin1Char('.'), 0, 0)},
+                              {QStringLiteral(HIGHROLL_TRANSLATIONS_DIR)});
+    ASSERT_EQ(translations.language().isEmpty(), locale.isEmpty())
+        << "no catalogue for " << locale.toStdString();
+    translations.install();
+    const Steps steps = playByEar(key, locale);
     ASSERT_EQ(steps.size(), kGameSteps + 1);
     ASSERT_FALSE(steps[kGameSteps].isEmpty())
         << "Orca said nothing after the game: the report may lack what it said last (its log read before "
@@ -178,7 +196,14 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
     EXPECT_TRUE(rolled.match(steps[3][2]).hasMatch()) << steps[3][2].toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, PlayedByEar, ::testing::Values("space", "Return"),
-                         [](const auto& param) { return std::string(param.param); });
+// Both keys in English, and a game in German and one in Japanese.
+INSTANTIATE_TEST_SUITE_P(KeysAndLanguages, PlayedByEar,
+                         ::testing::Values(Play{"space", ""}, Play{"Return", ""},
+                                           Play{"space", "de_DE.UTF-8"}, Play{"Return", "ja_JP.UTF-8"}),
+                         [](const auto& param) {
+                             const std::string locale = param.param.locale;
+                             return std::string(param.param.key) +
+                                    (locale.empty() ? "" : "_" + locale.substr(0, 2));
+                         });
 
 } // namespace

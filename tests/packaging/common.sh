@@ -21,3 +21,13 @@ skip() {
     printf '%s: skipped\n' "$*"
     exit 77
 }
+
+# expect_no_display_line <program> <locale> <start of the line>: the program, started without any
+# display in locale, ends saying so on one line that begins as given (in that locale's language: it
+# found its catalogues from where it is installed).
+expect_no_display_line() {
+    local said
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$2" \
+        "$1" 2>&1 >/dev/null) && fail "$1 started without a display"
+    [[ "$said" == "$3"* ]] || fail "$1 in $2 did not say '$3...': $said"
+}

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // On Linux and the other Unix systems a program inherits its terminal's streams, in the locale's encoding.
-#include "consolestreams.h"
+#include "terminal.h"
 
-void ConsoleStreams::attach()
+void Terminal::attach()
 {}
 
-void ConsoleStreams::write(std::FILE* stream, const QString& text)
+void Terminal::write(std::FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);

@@ -98,7 +98,7 @@ def percentile(values, fraction):
     return ordered[rank - 1]
 
 
-# The tests' X helpers (tests/app/xvfbserver.*, x11desktop.*) are not used here: bench.sh builds no tests,
+# The tests' X helpers (tests/support/xvfbserver.*, x11desktop.*) are not used here: bench.sh builds no tests,
 # and the start-up figure needs the MapNotify read on a socket this script selects on, plus XTEST clicks.
 class Xvfb:
     """A private X server. -displayfd lets the server pick a free display number itself, so two

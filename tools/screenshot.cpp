@@ -3,6 +3,7 @@
 // Writes a picture of the real game window, as a player sees it after one game, for the README:
 //   highroll_screenshot docs/screenshot.png
 // It plays with a fixed seed on the offscreen platform, so the picture is the same on every run.
+#include "buildinfo.h"
 #include "form1.h"
 #include "splitmix64.h"
 
@@ -31,7 +32,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("HighRoll"));
+    QApplication::setApplicationName(QString::fromLatin1(BuildInfo::kName));
 
     SplitMix64 random;
     Form1 window(random, [] { return kSeed; });

@@ -6,6 +6,7 @@
 // What the game says is expected in the game's own texts and numbers (GameTexts, GameConstants), translated
 // as the game translates them, so that the same expectations hold in the language whose catalogue is
 // installed; the window's and the button's kinds and the keys' names are Orca's words.
+#include "buildinfo.h"
 #include "gameconstants.h"
 #include "gameprocess.h"
 #include "gametexts.h"
@@ -23,7 +24,7 @@ namespace {
 const QString kOrcaSpeech = QStringLiteral(HIGHROLL_ORCA_SPEECH);
 
 // The window's accessible name: the program's name, the same in every language.
-const QString kProgramName = QStringLiteral("HighRoll");
+const QString kProgramName = QString::fromLatin1(BuildInfo::kName);
 
 // orca-speech reports what Orca said from Orca's debug log, which Orca writes in blocks, and reads it while
 // Orca still runs: the last lines Orca logged may not be in the file yet, however long it waits. So the game

@@ -558,7 +558,7 @@ def main():
         if not os.access(path, os.X_OK):
             parser.error(f"not an executable: {path}")
     if shutil.which("valgrind") is None:
-        parser.error("valgrind is not installed (scripts/common.sh lists it in BENCH_PACKAGES)")
+        parser.error("valgrind is not installed (scripts/packages.sh lists it in DESKTOP_PACKAGES)")
     facts = Facts(args.facts)
 
     # A SIGTERM (or a closed terminal) takes the same way out as Ctrl+C, so the X server and the programs

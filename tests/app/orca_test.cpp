@@ -136,7 +136,7 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
         GTEST_SKIP() << kOrcaSpeech.toStdString() << " is not beside the project";
     }
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("orca")).isEmpty())
-        << "Orca is missing: ./test.sh installs it from Debian (scripts/common.sh)";
+        << "Orca is missing: ./test.sh installs it from Debian (scripts/packages.sh)";
 
     const QString key = QString::fromLatin1(GetParam().key);
     const QString locale = QString::fromLatin1(GetParam().locale);

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its control fields, its files, and that the program it holds starts and runs.
-# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh> <languages>
+# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/packages.sh> <languages>
 # (<languages>: the translated languages, separated by commas)
 set -euo pipefail
 here=$(dirname "$0")

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <optional>
 
 #include <QTest>
@@ -19,30 +20,18 @@
 
 namespace {
 
-const char* signalName(int signalNumber)
-{
-    switch (signalNumber) {
-    case SIGTERM:
-        return "SIGTERM";
-    case SIGINT:
-        return "SIGINT";
-    default:
-        return "SIGHUP";
-    }
-}
-
 TEST(EndingBySignal, eachStopSignalEndsAGameInPlayWithStatusZero)
 {
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
-        SCOPED_TRACE(signalName(signalNumber));
+        const QString name = QStringLiteral("SIG") + QLatin1String(sigabbrev_np(signalNumber));
+        SCOPED_TRACE(name.toStdString());
         GameProcess game({.environment = GameProcess::offscreen()});
         ASSERT_TRUE(game.start());
         ASSERT_TRUE(game.waitUntilPlaying()) << game.stderrText().toStdString();
 
         game.sendSignal(signalNumber);
         EXPECT_TRUE(game.endedWith(game.waitForExit(), 0));
-        EXPECT_TRUE(game.stderrText().contains(QStringLiteral("ending on ") +
-                                               QLatin1String(signalName(signalNumber))))
+        EXPECT_TRUE(game.stderrText().contains(QStringLiteral("ending on ") + name))
             << game.stderrText().toStdString();
     }
 }

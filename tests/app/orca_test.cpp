@@ -23,9 +23,6 @@ namespace {
 
 const QString kOrcaSpeech = QStringLiteral(HIGHROLL_ORCA_SPEECH);
 
-// The window's accessible name: the program's name, the same in every language.
-const QString kProgramName = QString::fromLatin1(BuildInfo::kName);
-
 // orca-speech reports what Orca said from Orca's debug log, which Orca writes in blocks, and reads it while
 // Orca still runs: the last lines Orca logged may not be in the file yet, however long it waits. So the game
 // is followed by presses of Shift, each of which Orca echoes and logs at length, enough of them that what
@@ -161,7 +158,8 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
 
     // On focus: the window in words, the button, and the computer's opening roll.
     ASSERT_EQ(steps[0].size(), 3) << joined(steps[0]);
-    EXPECT_EQ(steps[0][0], kProgramName + QStringLiteral(" frame."));
+    // The window's accessible name: the program's name, the same in every language.
+    EXPECT_EQ(steps[0][0], QLatin1String(BuildInfo::kName) + QStringLiteral(" frame."));
     EXPECT_EQ(steps[0][1], begin + QStringLiteral(" push button."));
     const QRegularExpressionMatch opening = rolled.match(steps[0][2]);
     ASSERT_TRUE(opening.hasMatch()) << steps[0][2].toStdString();

@@ -360,7 +360,6 @@ TEST_F(GameTest, marqueeTickRepaintsNothingAndDieTickOnlyTheDieAndValueBox)
     repaintedBy([this] { rollingTick(2); }); // the computer's roll is fixed; the marquee runs
     EXPECT_TRUE(repaintedBy([this] { form.Timer2_Timer(); }).isEmpty())
         << "a marquee tick changes the title only";
-
     repaintedBy([this] { form.Command1_Click(); }); // the player's die rolls
     const QRegion painted = repaintedBy([this] {
         rollingTick(5, 0.5f);

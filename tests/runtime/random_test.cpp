@@ -70,8 +70,7 @@ TEST(SplitMix64, staysWithinZeroToOne)
 TEST(TimeOfDay, isSecondsSinceLocalMidnight)
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ASSERT_NE(localtime_r(&now, &local), nullptr);
+    const std::tm local = *std::localtime(&now);
     EXPECT_NEAR(secondsSinceMidnight(),
                 static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec), 1.5f);
 }

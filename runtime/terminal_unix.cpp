@@ -8,7 +8,6 @@ void Terminal::attach()
 
 void Terminal::write(std::FILE* stream, const QString& text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fprintf(stream, "%s", text.toLocal8Bit().constData());
     std::fflush(stream);
 }

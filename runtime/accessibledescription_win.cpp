@@ -4,6 +4,7 @@
 // No test here can listen to UI Automation (Wine has no screen reader), so what a screen reader is
 // given is also logged (lcAccessibility): the Wine check reads the game's steps there.
 #include "accessibledescription.h"
+#include "commandbutton.h"
 #include "logging.h"
 
 #include <QWidget>
@@ -12,10 +13,12 @@ void AccessibleDescription::set(QWidget& widget, const QString& text)
 {
     widget.setAccessibleDescription(text);
     qCDebug(lcAccessibility).noquote() << "description of" << widget.objectName() << "set:" << text;
+    CommandButton::publishNameOf(widget);
 }
 
 void AccessibleDescription::announce(QWidget& widget, const QString& text)
 {
     widget.setAccessibleDescription(text);
     qCDebug(lcAccessibility).noquote() << "description of" << widget.objectName() << "announced:" << text;
+    CommandButton::publishNameOf(widget);
 }

@@ -137,7 +137,7 @@
     <message>
         <source>The computer rolled %1. Press %2 to roll your die.</source>
         <extracomment>Spoken when the computer&apos;s die has stopped. %1 is the computer&apos;s roll (a digit 1 to 6), %2 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>Ο υπολογιστής έφερε %1. Πάτα %2 για να ρίξεις το ζάρι σου.</translation>
+        <translation>Η CPU έφερε %1. Πάτα %2 για να ρίξεις το ζάρι σου.</translation>
     </message>
     <message>
         <source>Your die is rolling. Press %1 to stop it.</source>
@@ -152,7 +152,7 @@
     <message>
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
-        <translation>Το ζάρι του υπολογιστή γυρίζει.</translation>
+        <translation>Το ζάρι της CPU γυρίζει.</translation>
     </message>
 </context>
 <context>

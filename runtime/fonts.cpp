@@ -18,6 +18,15 @@ namespace {
 // So every look-alike must look the same whatever weight is asked for, or be asked for the weight the
 // face itself would be drawn in: a family that stands for one weight is named by its weight's own
 // family name ("Bebas Neue Bold"), which fontconfig lists and Qt matches to that one face.
+// Arabic (and Persian) and Hebrew, which the look-alikes above do not draw: Noto's bold sans faces
+// (fonts-noto-core), plain and heavy like the layout's faces. Named after the Latin look-alikes, so
+// they draw only the letters those lack, and before the last resorts, whose Arabic is monospaced.
+const QStringList& rightToLeftFaces()
+{
+    static const QStringList faces{QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans Hebrew")};
+    return faces;
+}
+
 struct Substitute {
     QLatin1StringView face;
     QStringList lookAlikes;
@@ -32,9 +41,9 @@ const std::array<Substitute, 3>& substitutes()
     static const std::array<Substitute, 3> table{{
         // Liberation Mono has the metrics of Courier New, so captions fill their labels the same way.
         {QLatin1StringView("Courier New"),
-         {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")},
-         QFont::Monospace,
-         std::nullopt},
+         QStringList{QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")} + rightToLeftFaces() +
+             QStringList{QStringLiteral("DejaVu Sans Mono")},
+         QFont::Monospace, std::nullopt},
         // Bebas Neue's bold is the closest heavy condensed display face in Debian; Impact itself has one
         // weight and is asked for as the layout says, so the bold is named by its family. The last resort
         // has no family of its own for its bold and is drawn in the layout's weight.
@@ -44,9 +53,9 @@ const std::array<Substitute, 3>& substitutes()
          std::nullopt},
         // Arial Black is a black-weight grotesque; Lato's black weight is the nearest in Debian.
         {QLatin1StringView("Arial Black"),
-         {QStringLiteral("Lato Black"), QStringLiteral("Lato"), QStringLiteral("DejaVu Sans")},
-         QFont::SansSerif,
-         QFont::Black},
+         QStringList{QStringLiteral("Lato Black"), QStringLiteral("Lato")} + rightToLeftFaces() +
+             QStringList{QStringLiteral("DejaVu Sans")},
+         QFont::SansSerif, QFont::Black},
     }};
     return table;
 }

@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every language's words fit the boxes the layout gives them: the real window is built in each shipped
-// language, in the fonts the package recommends, and every caption a control can show is drawn whole
-// inside its own box, clear of every other caption's box, in real glyphs (no missing-glyph boxes).
+// language (mirrored in those written right to left), in the fonts the package recommends, and every
+// caption a control can show is drawn whole inside its own box, clear of every other caption's box, in
+// real glyphs (no missing-glyph boxes), and on the baseline of the captions beside it however small it
+// is drawn.
 #include "form1.h"
 #include "gametexts.h"
 #include "splitmix64.h"
 #include "translations.h"
+
+#include <optional>
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -17,9 +21,24 @@
 
 namespace {
 
+// The box in which the image's ink lies.
+QRect inkIn(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 160) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
 // The box in which text's ink lies when drawn in rect with flags, not clipped: what a label shows
-// when nothing of it is cut.
-QRect inkOf(const QString& text, const QFont& font, const QRect& rect, int flags)
+// when nothing of it is cut. With baseline, the text is drawn on that line instead, from rect's left.
+QRect inkOf(const QString& text, const QFont& font, const QRect& rect, int flags,
+            std::optional<qreal> baseline = std::nullopt)
 {
     // Room on every side for ink that would fall outside the box.
     const int room = rect.width() + rect.height();
@@ -28,17 +47,13 @@ QRect inkOf(const QString& text, const QFont& font, const QRect& rect, int flags
     QPainter painter(&canvas);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(QPoint(room, room), rect.size()), flags | Qt::TextDontClip, text);
-    painter.end();
-    QRect ink;
-    for (int y = 0; y < canvas.height(); ++y) {
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qGray(canvas.pixel(x, y)) < 160) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
+    if (baseline) {
+        painter.drawText(QPointF(room, room + *baseline - rect.top()), text);
+    } else {
+        painter.drawText(QRect(QPoint(room, room), rect.size()), flags | Qt::TextDontClip, text);
     }
-    return ink.translated(rect.topLeft() - QPoint(room, room));
+    painter.end();
+    return inkIn(canvas).translated(rect.topLeft() - QPoint(room, room));
 }
 
 // Glyph 0 is the font's "missing glyph" box: drawn when no installed font has the character.
@@ -65,10 +80,12 @@ class TranslationFit : public ::testing::TestWithParam<QString> {};
 
 TEST_P(TranslationFit, everyCaptionIsWholeInItsBoxClearOfItsNeighboursInRealGlyphs)
 {
-    for (const char* family : {"Liberation Mono", "Lato", "Noto Sans Mono CJK JP"}) {
+    for (const char* family :
+         {"Liberation Mono", "Lato", "Noto Sans Mono CJK JP", "Noto Sans Arabic", "Noto Sans Hebrew"}) {
         if (!QFontDatabase::hasFamily(QString::fromLatin1(family))) {
-            GTEST_SKIP() << "the recommended font " << family
-                         << " is not installed (fonts-liberation, fonts-lato, fonts-noto-cjk)";
+            GTEST_SKIP()
+                << "the recommended font " << family
+                << " is not installed (fonts-liberation, fonts-lato, fonts-noto-cjk, fonts-noto-core)";
         }
     }
     Translations translations({GetParam()}, {QStringLiteral(HIGHROLL_TRANSLATIONS_DIR)});
@@ -77,11 +94,11 @@ TEST_P(TranslationFit, everyCaptionIsWholeInItsBoxClearOfItsNeighboursInRealGlyp
     SplitMix64 random;
     Form1 form(random);
     ControlSet& controls = form.controls();
-    // The sizes the layout asks for: a caption drawn much smaller than its neighbours is too long.
-    std::map<QWidget*, int> fullSize;
+    // The fonts the layout asks for: a caption drawn much smaller than its neighbours is too long.
+    std::map<QWidget*, QFont> fullFont;
     for (const auto& [name, control] : controls.all()) {
         if (auto* widget = qobject_cast<QWidget*>(control)) {
-            fullSize[widget] = widget->font().pixelSize();
+            fullFont[widget] = widget->font();
         }
     }
     form.show();
@@ -124,11 +141,24 @@ TEST_P(TranslationFit, everyCaptionIsWholeInItsBoxClearOfItsNeighboursInRealGlyp
             }
             auto* label = qobject_cast<Label*>(control);
             label->setCaption(text);
-            EXPECT_GE(label->font().pixelSize(), fullSize[label] * 85 / 100) << "drawn much smaller";
-            const int flags =
-                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            EXPECT_GE(label->font().pixelSize(), fullFont[label].pixelSize() * 85 / 100)
+                << "drawn much smaller";
+            // Written in its own direction, placed as QLabel places it.
+            const int flags = static_cast<int>(label->alignment()) |
+                              (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                              (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
             const QRect ink =
                 inkOf(text, label->font(), label->contentsRect().translated(box.topLeft()), flags);
+            // The label's own picture stands where the caption drawn on the full-size font's baseline
+            // stands: the baseline of the captions and scores beside it.
+            QImage painted(box.size(), QImage::Format_RGB32);
+            painted.fill(Qt::white);
+            label->render(&painted, QPoint(), QRegion(), QWidget::DrawChildren);
+            const QRect paintedInk = inkIn(painted).translated(box.topLeft());
+            const QRect onBaseline =
+                inkOf(text, label->font(), box, 0, box.top() + QFontMetricsF(fullFont[label]).ascent());
+            EXPECT_NEAR(paintedInk.top(), onBaseline.top(), 1) << "off the baseline";
+            EXPECT_NEAR(paintedInk.bottom(), onBaseline.bottom(), 1) << "off the baseline";
             ASSERT_FALSE(ink.isEmpty());
             EXPECT_TRUE(box.contains(ink)) << "ink at " << ink.left() << "," << ink.top() << " to "
                                            << ink.right() << "," << ink.bottom() << " runs out of its box";

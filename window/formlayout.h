@@ -17,7 +17,9 @@
 
 enum class ControlKind { Timer, CommandButton, Label, Shape };
 
-enum class TextAlign { Left, Center, Right };
+// LeftInEveryDirection stays at the left when the window is mirrored: for a caption whose ink leans out
+// past its right edge (an italic digit), which a mirrored, right-aligned caption would have cut off.
+enum class TextAlign { Left, Center, Right, LeftInEveryDirection };
 
 // How a caption sits in its label: aligned as asked, always at the top, as in the original forms. The
 // table is written left to right; in a window laid out right to left the sides swap (a caption that
@@ -33,6 +35,8 @@ inline Qt::Alignment alignmentOf(TextAlign align, Qt::LayoutDirection direction 
         return Qt::AlignHCenter | Qt::AlignTop;
     case TextAlign::Right:
         return mirrored ? Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop : Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::LeftInEveryDirection:
+        return Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }

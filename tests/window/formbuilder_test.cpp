@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <string_view>
 
 #include <QTest>
 
@@ -89,6 +90,57 @@ TEST_F(BuiltForm1, everyControlLandsOnItsTwipsRectangle)
         widgets += row.kind == ControlKind::Timer ? 0 : 1;
     }
     EXPECT_EQ(widgets, 22); // the button, 11 labels, 3 shapes and 7 pips
+}
+
+TEST_F(BuiltForm1, rightToLeftIsTheMirrorImageWithCaptionsAlignedToTheOtherSide)
+{
+    Form mirrored;
+    mirrored.setLayoutDirection(Qt::RightToLeft); // as Qt's -reverse or a language written so sets it
+    const ControlSet built = FormBuilder::build(mirrored, form1Layout());
+    ASSERT_EQ(mirrored.size(), form.size());
+    for (const ControlRow& row : form1Layout().controls) {
+        if (row.kind == ControlKind::Timer) {
+            continue;
+        }
+        const QRect ltr = widgetOf(row)->geometry();
+        const QWidget& rtl = row.index >= 0 ? built.shapeArray(QString(row.name))(row.index)
+                                            : *qobject_cast<QWidget*>(built.all().at(QString(row.name)));
+        EXPECT_EQ(rtl.geometry(),
+                  QRect(form.width() - ltr.x() - ltr.width(), ltr.y(), ltr.width(), ltr.height()))
+            << row.name.data() << ' ' << row.index;
+    }
+    // Where the ink of a caption lies across its label: "You" and "Computer" start at the other edge,
+    // the numbers end at the other edge, the result line stays centred and the die's italic digit at the
+    // left, where it is drawn whole.
+    mirrored.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&mirrored));
+    const auto inkSpan = [](const QWidget& label) {
+        QImage image(label.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const_cast<QWidget&>(label).render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        int left = image.width();
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 100) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        return std::pair{left, image.width() - 1 - right}; // the room on each side
+    };
+    for (const char* name : {"Label3", "Comp", "ctop", "cscore", "winlose", "Num"}) {
+        const QWidget& rtl = *qobject_cast<QWidget*>(built.all().at(QString::fromLatin1(name)));
+        const auto [left, right] = inkSpan(rtl);
+        const auto [ltrLeft, ltrRight] = inkSpan(widget(QString::fromLatin1(name)));
+        if (std::string_view(name) == "Num") {
+            EXPECT_EQ(left, ltrLeft) << name;
+        } else {
+            EXPECT_NEAR(left, ltrRight, 2) << name;
+            EXPECT_NEAR(right, ltrLeft, 2) << name;
+        }
+    }
 }
 
 TEST_F(BuiltForm1, controlsAreStackedInTableOrder)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds HighRoll for 64-bit Windows on Debian 12 and plays a game with it under Wine.
+# Builds HighRoll for 64-bit Windows on Debian 12 or 13 and plays a game with it under Wine.
 #
 #   ./windows.sh                   install what is missing, build Qt (once), build the game, write the
 #                                  zip build/windows/highroll-<version>-windows-x86_64.zip, play it
@@ -48,11 +48,24 @@ fi
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev) || fail "qt6-base-dev is not installed"
 qt_upstream=${qt_version%%+*}
 qt_upstream=${qt_upstream%%-*}
+# The release whose source packages match the installed ones: bookworm's Qt 6.4 or trixie's Qt 6.8.
+debian_codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+debian_version=$(. /etc/os-release && echo "${VERSION_ID:-}")
+[ -n "$debian_codename" ] || fail "/etc/os-release names no Debian release (VERSION_CODENAME)"
+# Qt 6.7 replaced the windowsvista style's plugin with one that holds it and the windows11 style, which
+# Qt chooses on Windows 11 (windowsvista on Windows 10).
+if dpkg --compare-versions "$qt_upstream" ge 6.7; then
+    qt_style_plugin=qmodernwindowsstyle.dll
+    qt_style_features=(style_windowsvista=ON style_windows11=ON)
+else
+    qt_style_plugin=qwindowsvistastyle.dll
+    qt_style_features=(style_windowsvista=ON)
+fi
 
-# A private apt configuration that knows bookworm's source packages, so the machine's own sources
-# stay as they are. Its lists live in the cache.
+# A private apt configuration that knows this release's source packages, so the machine's own sources
+# stay as they are. Its lists live in the cache, one set per release.
 fetch_qt_source() {
-    local apt=$cache/apt
+    local apt=$cache/apt-$debian_codename
     qt_source=$cache/src/qtbase-$qt_version
     mkdir -p "$cache"
     # One fetch at a time: another run may be unpacking the same source.
@@ -63,10 +76,10 @@ fetch_qt_source() {
         return 0
     fi
     mkdir -p "$apt/state/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d" "$cache/src"
-    cat >"$apt/sources.list" <<'EOF'
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
+    cat >"$apt/sources.list" <<EOF
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $debian_codename main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security $debian_codename-security main
+deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $debian_codename-updates main
 EOF
     cat >"$apt/apt.conf" <<EOF
 Dir::Etc::sourcelist "$apt/sources.list";
@@ -80,7 +93,7 @@ EOF
     download=$(mktemp -d "$cache/src/download.XXXXXX")
     echo "Fetching Debian's qt6-base $qt_version source"
     APT_CONFIG=$apt/apt.conf apt-get update -q >"$download/update.log" 2>&1 ||
-        fail "apt-get update for bookworm's source packages failed: $(tail -n 3 "$download/update.log")"
+        fail "apt-get update for $debian_codename's source packages failed: $(tail -n 3 "$download/update.log")"
     # dpkg-source unpacks it with Debian's patches applied (among them its security fixes).
     (cd "$download" && APT_CONFIG=$apt/apt.conf apt-get source -q "qt6-base=$qt_version" >source.log 2>&1) ||
         fail "apt-get source qt6-base=$qt_version failed: $(tail -n 3 "$download/source.log")"
@@ -94,7 +107,8 @@ EOF
 
 # --- Qt for Windows ------------------------------------------------------------------------------------
 # Only what the game uses: Core, Gui, Widgets, the Windows platform plugin (which carries the UI
-# Automation bridge for screen readers) and the native "windowsvista" widget style.
+# Automation bridge for screen readers) and the native widget styles ("windowsvista", and from Qt 6.7
+# "windows11").
 QT_CONFIGURE_OPTIONS=(
     -G Ninja
     -DCMAKE_BUILD_TYPE=Release
@@ -123,7 +137,7 @@ QT_CONFIGURE_OPTIONS=(
 )
 # The Qt features that must come out of the configuration as asked: a source or a Qt that silently
 # drops one of them would build a Qt the game cannot run on, or one bigger than it needs.
-QT_EXPECTED_FEATURES=(gui=ON widgets=ON accessibility=ON opengl=ON style_windowsvista=ON sessionmanager=ON
+QT_EXPECTED_FEATURES=(gui=ON widgets=ON accessibility=ON opengl=ON "${qt_style_features[@]}" sessionmanager=ON
     png=ON directwrite=ON direct2d=ON tabletevent=OFF network=OFF xml=OFF dbus=OFF sql=OFF testlib=OFF
     printsupport=OFF)
 
@@ -199,14 +213,14 @@ write_qt_notices() { # <folder>
     cp "$qt_source/debian/copyright" "$1/copyright.txt"
     cat >"$1/SOURCE.txt" <<EOF
 The Qt libraries and plugins beside highroll.exe (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll,
-plugins/platforms/qwindows.dll, plugins/styles/qwindowsvistastyle.dll) are Qt $qt_upstream, under the
+plugins/platforms/qwindows.dll, plugins/styles/$qt_style_plugin) are Qt $qt_upstream, under the
 GNU Lesser General Public License version 3 (LGPL-3.0-only.txt, which adds to GPL-3.0-only.txt).
 The third-party code Qt bundles, and its licences, are listed in copyright.txt.
 
 They were built without changes from Debian's qt6-base source package, version $qt_version
-(Debian 12, "bookworm"): Qt's qtbase $qt_upstream source with Debian's patches. To get it:
+(Debian $debian_version, "$debian_codename"): Qt's qtbase $qt_upstream source with Debian's patches. To get it:
 
-    apt-get source qt6-base=$qt_version      (with a deb-src line for bookworm)
+    apt-get source qt6-base=$qt_version      (with a deb-src line for $debian_codename)
     https://snapshot.debian.org/package/qt6-base/$qt_version/
     https://sources.debian.org/src/qt6-base/$qt_version/
 

@@ -23,7 +23,9 @@ namespace {
 // so each is a different title, and a dozen take well under a second.
 constexpr qsizetype kMarqueeSteps = 12;
 
-const QRegularExpression kSetTitle(QStringLiteral("-> xdg_toplevel@\\d+\\.set_title\\(\"(.*)\"\\)$"),
+// libwayland 1.22 (Debian 12) logs "-> xdg_toplevel@12.set_title(...)"; 1.23 (Debian 13) names the object
+// "xdg_toplevel#12" and may put the queue's name in braces before the arrow.
+const QRegularExpression kSetTitle(QStringLiteral("-> xdg_toplevel[@#]\\d+\\.set_title\\(\"(.*)\"\\)$"),
                                    QRegularExpression::MultilineOption);
 // A protocol log line begins with a bracketed timestamp.
 const QRegularExpression kProtocolLine(QStringLiteral("^\\[\\s*\\d+\\.\\d+\\]"));

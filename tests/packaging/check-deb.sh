@@ -30,8 +30,9 @@ pass "control: highroll $version, section games, maintainer $(field Maintainer)"
 # names <relations>: the package names of a Depends-style field, one a line, versions and | dropped.
 names() { sed -e 's/([^)]*)//g' -e 's/[,|]/\n/g' <<<"$1" | tr -d ' ' | sed '/^$/d'; }
 depends=$(field Depends)
+# Debian 13 renamed the libraries whose ABI changed with 64-bit time_t: libqt6core6 is libqt6core6t64 there.
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-    names "$depends" | grep -Fxq "$library" || fail "Depends lacks $library: $depends"
+    names "$depends" | grep -Exq "$library(t64)?" || fail "Depends lacks $library: $depends"
 done
 # The fonts the scripts install for the layout and Qt's own catalogues must come with the package too.
 mapfile -t fonts < <(bash -c 'source "$1"; printf "%s\n" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}"' _ "$package_lists")

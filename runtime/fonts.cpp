@@ -18,15 +18,6 @@ namespace {
 // So every look-alike must look the same whatever weight is asked for, or be asked for the weight the
 // face itself would be drawn in: a family that stands for one weight is named by its weight's own
 // family name ("Bebas Neue Bold"), which fontconfig lists and Qt matches to that one face.
-// Arabic (and Persian) and Hebrew, which the look-alikes above do not draw: Noto's bold sans faces
-// (fonts-noto-core), plain and heavy like the layout's faces. Named after the Latin look-alikes, so
-// they draw only the letters those lack, and before the last resorts, whose Arabic is monospaced.
-const QStringList& rightToLeftFaces()
-{
-    static const QStringList faces{QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Sans Hebrew")};
-    return faces;
-}
-
 struct Substitute {
     QLatin1StringView face;
     QStringList lookAlikes;
@@ -40,10 +31,15 @@ const std::array<Substitute, 3>& substitutes()
 {
     static const std::array<Substitute, 3> table{{
         // Liberation Mono has the metrics of Courier New, so captions fill their labels the same way.
+        // Courier New also draws Arabic and Hebrew, which the Latin look-alikes lack: Noto Sans Arabic
+        // UI (fonts-noto-ui-core: Noto's Arabic and Persian with a line no taller than a Latin face's)
+        // and Miriam Mono CLM, Culmus's monospaced Hebrew (culmus). Each draws only what the faces
+        // before it lack, and both come before the last resort, whose Arabic is monospaced.
         {QLatin1StringView("Courier New"),
-         QStringList{QStringLiteral("Liberation Mono"), QStringLiteral("Cousine")} + rightToLeftFaces() +
-             QStringList{QStringLiteral("DejaVu Sans Mono")},
-         QFont::Monospace, std::nullopt},
+         {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"), QStringLiteral("Noto Sans Arabic UI"),
+          QStringLiteral("Miriam Mono CLM"), QStringLiteral("DejaVu Sans Mono")},
+         QFont::Monospace,
+         std::nullopt},
         // Bebas Neue's bold is the closest heavy condensed display face in Debian; Impact itself has one
         // weight and is asked for as the layout says, so the bold is named by its family. The last resort
         // has no family of its own for its bold and is drawn in the layout's weight.
@@ -51,11 +47,13 @@ const std::array<Substitute, 3>& substitutes()
          {QStringLiteral("Bebas Neue Bold"), QStringLiteral("DejaVu Sans Condensed")},
          QFont::SansSerif,
          std::nullopt},
-        // Arial Black is a black-weight grotesque; Lato's black weight is the nearest in Debian.
+        // Arial Black is a black-weight grotesque; Lato's black weight is the nearest in Debian; for
+        // Arabic and Hebrew, Noto Sans Arabic UI's bold and Culmus's heavy Aharoni.
         {QLatin1StringView("Arial Black"),
-         QStringList{QStringLiteral("Lato Black"), QStringLiteral("Lato")} + rightToLeftFaces() +
-             QStringList{QStringLiteral("DejaVu Sans")},
-         QFont::SansSerif, QFont::Black},
+         {QStringLiteral("Lato Black"), QStringLiteral("Lato"), QStringLiteral("Noto Sans Arabic UI"),
+          QStringLiteral("Aharoni CLM"), QStringLiteral("DejaVu Sans")},
+         QFont::SansSerif,
+         QFont::Black},
     }};
     return table;
 }

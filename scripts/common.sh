@@ -7,9 +7,9 @@
 # package's ITS rules translate its desktop entry and metainfo.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev qt6-tools-dev qt6-l10n-tools gettext appstream)
 # Look-alikes of the layout's faces: Liberation Mono for Courier New, Bebas Neue for Impact, Lato Black
-# for Arial Black; the CJK faces that draw the Japanese, Chinese and Korean captions; and Noto's Arabic
-# and Hebrew sans faces, for Arabic, Persian and Hebrew.
-FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato fonts-noto-cjk fonts-noto-core)
+# for Arial Black; the CJK faces that draw the Japanese, Chinese and Korean captions; Noto's Arabic UI
+# faces for Arabic and Persian, and Culmus's Hebrew faces (a monospaced one and a heavy one).
+FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato fonts-noto-cjk fonts-noto-ui-core culmus)
 # Qt's own catalogues, for the words of its standard buttons in the player's language.
 LANGUAGE_PACKAGES=(qt6-translations-l10n)
 # To build and run the tests: GoogleTest, a real X server for the tests that need one (they read its

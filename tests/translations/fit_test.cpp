@@ -1,16 +1,15 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every language's words fit the boxes the layout gives them: the real window is built in each shipped
-// language (mirrored in those written right to left), in the fonts the package recommends, and every
-// caption a control can show is drawn whole inside its own box, clear of every other caption's box, in
-// real glyphs (no missing-glyph boxes), and on the baseline of the captions beside it however small it
-// is drawn.
+// language, in the fonts the package recommends, and every caption a control can show is drawn whole
+// inside its own box, clear of every other caption's box, in real glyphs (no missing-glyph boxes), on
+// the baseline of the captions beside it.
 #include "form1.h"
 #include "gametexts.h"
 #include "splitmix64.h"
 #include "translations.h"
 
-#include <optional>
+#include <functional>
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -21,39 +20,27 @@
 
 namespace {
 
-// The box in which the image's ink lies.
-QRect inkIn(const QImage& image)
+// The box in which the ink of what draw paints lies, not clipped: draw's origin is rect's top left, and
+// there is room on every side for ink that would fall outside rect.
+QRect inkOf(const QRect& rect, const std::function<void(QPainter&)>& draw)
 {
-    QRect ink;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 160) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ink;
-}
-
-// The box in which text's ink lies when drawn in rect with flags, not clipped: what a label shows
-// when nothing of it is cut. With baseline, the text is drawn on that line instead, from rect's left.
-QRect inkOf(const QString& text, const QFont& font, const QRect& rect, int flags,
-            std::optional<qreal> baseline = std::nullopt)
-{
-    // Room on every side for ink that would fall outside the box.
     const int room = rect.width() + rect.height();
     QImage canvas(rect.size() + QSize(2 * room, 2 * room), QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
-    painter.setFont(font);
+    painter.translate(room, room);
     painter.setPen(Qt::black);
-    if (baseline) {
-        painter.drawText(QPointF(room, room + *baseline - rect.top()), text);
-    } else {
-        painter.drawText(QRect(QPoint(room, room), rect.size()), flags | Qt::TextDontClip, text);
-    }
+    draw(painter);
     painter.end();
-    return inkIn(canvas).translated(rect.topLeft() - QPoint(room, room));
+    QRect ink;
+    for (int y = 0; y < canvas.height(); ++y) {
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qGray(canvas.pixel(x, y)) < 160) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink.translated(rect.topLeft() - QPoint(room, room));
 }
 
 // Glyph 0 is the font's "missing glyph" box: drawn when no installed font has the character.
@@ -143,22 +130,28 @@ TEST_P(TranslationFit, everyCaptionIsWholeInItsBoxClearOfItsNeighboursInRealGlyp
             label->setCaption(text);
             EXPECT_GE(label->font().pixelSize(), fullFont[label].pixelSize() * 85 / 100)
                 << "drawn much smaller";
-            // Written in its own direction, placed as QLabel places it.
-            const int flags = static_cast<int>(label->alignment()) |
-                              (label->wordWrap() ? Qt::TextWordWrap : 0) |
-                              (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight);
-            const QRect ink =
-                inkOf(text, label->font(), label->contentsRect().translated(box.topLeft()), flags);
-            // The label's own picture stands where the caption drawn on the full-size font's baseline
-            // stands: the baseline of the captions and scores beside it.
-            QImage painted(box.size(), QImage::Format_RGB32);
-            painted.fill(Qt::white);
-            label->render(&painted, QPoint(), QRegion(), QWidget::DrawChildren);
-            const QRect paintedInk = inkIn(painted).translated(box.topLeft());
-            const QRect onBaseline =
-                inkOf(text, label->font(), box, 0, box.top() + QFontMetricsF(fullFont[label]).ascent());
-            EXPECT_NEAR(paintedInk.top(), onBaseline.top(), 1) << "off the baseline";
-            EXPECT_NEAR(paintedInk.bottom(), onBaseline.bottom(), 1) << "off the baseline";
+            // Written in its own direction, placed as QLabel places it: what a label shows when nothing
+            // of it is cut.
+            const QRect ink = inkOf(label->contentsRect().translated(box.topLeft()), [&](QPainter& painter) {
+                painter.setFont(label->font());
+                painter.drawText(
+                    QRect(QPoint(), label->contentsRect().size()),
+                    static_cast<int>(label->alignment()) | Qt::TextDontClip |
+                        (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                        (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight),
+                    text);
+            });
+            // The label's own picture stands where the caption stands drawn on the full-size font's
+            // baseline: the baseline of the captions and scores beside it.
+            const QRect painted = inkOf(box, [&](QPainter& painter) {
+                label->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+            });
+            const QRect onBaseline = inkOf(box, [&](QPainter& painter) {
+                painter.setFont(label->font());
+                painter.drawText(QPointF(0, QFontMetricsF(fullFont[label]).ascent()), text);
+            });
+            EXPECT_NEAR(painted.top(), onBaseline.top(), 1) << "off the baseline";
+            EXPECT_NEAR(painted.bottom(), onBaseline.bottom(), 1) << "off the baseline";
             ASSERT_FALSE(ink.isEmpty());
             EXPECT_TRUE(box.contains(ink)) << "ink at " << ink.left() << "," << ink.top() << " to "
                                            << ink.right() << "," << ink.bottom() << " runs out of its box";

@@ -50,16 +50,9 @@ TEST_F(SystemLanguage, picksTheCatalogueShowsEnglishAsWrittenAndWritesAsciiDigit
     form.Timer2_Timer();
     steps.push_back(shown());
 
-    // The window is laid out in the language's direction (right to left in Arabic, Hebrew and Persian),
-    // and Qt's own words, read only when one is asked for, are in the language.
-    const QLocale language(expected.isEmpty() ? QStringLiteral("en") : expected);
-    EXPECT_EQ(form.layoutDirection(), language.textDirection());
-    QTranslator qt;
-    if (!expected.isEmpty() && qt.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"),
-                  qt.translate("QPlatformTheme", "Cancel"));
-    }
+    // Laid out in the language's direction: mirrored in Arabic, Hebrew and Persian.
+    EXPECT_EQ(form.layoutDirection(),
+              QLocale(expected.isEmpty() ? QStringLiteral("en") : expected).textDirection());
 
     static const QRegularExpression asciiDigits(QStringLiteral("^[0-9]+$"));
     for (const char* name : {"Num", "ctop", "ytop", "cscore", "yscore"}) {

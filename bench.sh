@@ -10,9 +10,10 @@
 # Exit status: 0 all targets met, 3 a target missed, 1 the benchmark could not measure.
 set -euo pipefail
 cd "$(dirname "$0")"
-source scripts/common.sh
+source scripts/packages.sh
 
-ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" \
+    "${BENCH_PACKAGES[@]}"
 
 # Build folders of its own, so a benchmark never changes the dev, ci or release trees.
 cmake -S . -B build/bench-game -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHIGHROLL_BUILD_TESTS=OFF >/dev/null

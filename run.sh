@@ -4,7 +4,7 @@
 # Installs what is missing, builds HighRoll and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
-source scripts/common.sh
+source scripts/packages.sh
 
 ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}"
 cmake --preset release

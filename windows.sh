@@ -15,7 +15,7 @@
 # shapes it, so a second run or a fresh clone skips it and a changed configuration builds anew.
 set -euo pipefail
 cd "$(dirname "$0")"
-source scripts/common.sh
+source scripts/packages.sh
 
 fail() {
     echo "windows.sh: $*" >&2
@@ -36,12 +36,12 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/highroll/windows
 build=$source_dir/build/windows
 jobs=$(nproc)
 
+packages=("${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}"
+    "${WINDOWS_ZIP_PACKAGES[@]}")
 if [ "$mode" = all ]; then
-    ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}" \
-        "${WINDOWS_WINE_PACKAGES[@]}"
-else
-    ensure_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}"
+    packages+=("${DESKTOP_PACKAGES[@]}" "${WINDOWS_WINE_PACKAGES[@]}")
 fi
+ensure_packages "${packages[@]}"
 
 # --- Qt's source, from Debian ------------------------------------------------------------------------
 # The host tools (moc, rcc, uic) come from qt6-base-dev, so the Windows Qt must be the same release.
@@ -89,8 +89,9 @@ Dir::State::status "/var/lib/dpkg/status";
 Dir::Cache "$apt/cache";
 APT::Sandbox::User "root";
 EOF
-    local download
+    # Not local: the exit trap removes it when a step below fails.
     download=$(mktemp -d "$cache/src/download.XXXXXX")
+    trap 'rm -rf "$download"' EXIT
     echo "Fetching Debian's qt6-base $qt_version source"
     APT_CONFIG=$apt/apt.conf apt-get update -q >"$download/update.log" 2>&1 ||
         fail "apt-get update for $debian_codename's source packages failed: $(tail -n 3 "$download/update.log")"
@@ -101,6 +102,7 @@ EOF
     local unpacked=qt6-base-${qt_version%-*}
     mv "$download/$unpacked" "$qt_source" || fail "the source package did not unpack to $unpacked"
     rm -rf "$download"
+    trap - EXIT
     touch "$qt_source/.complete"
     exec {fetch_lock}>&-
 }

@@ -2,17 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // On Windows the look-alikes are files in fonts/ beside the program, registered for this process only.
 #include "bundledfonts.h"
+#include "logging.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
-#include <QLoggingCategory>
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcFonts, "highroll.fonts", QtInfoMsg)
-
-} // namespace
 
 namespace BundledFonts {
 

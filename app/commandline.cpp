@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
-#include "consolestreams.h"
+#include "buildinfo.h"
+#include "startupguard.h"
+#include "terminal.h"
 #include "translations.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include <QApplication>
@@ -46,15 +49,13 @@ constexpr QtOption kQtOptions[] = {
     {"dograb", false},
 };
 
-const QString kProgram = QStringLiteral("highroll");
-
 // The program's own options, and Qt's (hidden: Qt lists them itself under --help-all).
 struct Options {
     QCommandLineOption help;
     QCommandLineOption version;
 };
 
-Options define(QCommandLineParser& parser, bool withQtOptions)
+Options define(QCommandLineParser& parser)
 {
     // Qt's options are single words after one dash (-platform xcb), and so are the program's.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -68,9 +69,6 @@ Options define(QCommandLineParser& parser, bool withQtOptions)
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, versionDescription);
     parser.addOption(version);
     for (const QtOption& qt : kQtOptions) {
-        if (!withQtOptions) {
-            break;
-        }
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue) {
             option.setValueName(QStringLiteral("value"));
@@ -84,33 +82,18 @@ Options define(QCommandLineParser& parser, bool withQtOptions)
 int usageError(const QString& problem)
 {
     //: After a mistake on the command line, on the same line. %1 is the program's name.
-    const QString hint = CommandLine::tr("Try '%1 --help' for the options.").arg(kProgram);
-    ConsoleStreams::write(stderr, QStringLiteral("%1: %2 %3\n").arg(kProgram, problem, hint));
+    const QString hint =
+        CommandLine::tr("Try '%1 --help' for the options.").arg(QLatin1String(BuildInfo::kProgram));
+    Terminal::say(problem + QLatin1Char(' ') + hint);
     return CommandLine::kUsageErrorStatus;
 }
 
-// Qt lists its own options itself, in its own words, for the kind of application the game makes; the
-// "minimal" platform needs no display (Windows has no such plugin, and always has its desktop).
-[[noreturn]] void printHelpWithQtOptions(char* program)
+// Qt lists its own options under --help-all for the kind of application it is in.
+bool asksForHelpAll(int argc, char* argv[])
 {
-    char helpAll[] = "--help-all";
-    std::vector<char*> arguments{program, helpAll};
-#ifndef Q_OS_WIN
-    char platform[] = "-platform";
-    char minimal[] = "minimal";
-    arguments.push_back(platform);
-    arguments.push_back(minimal);
-#endif
-    int count = static_cast<int>(arguments.size());
-    arguments.push_back(nullptr);
-    const QApplication application(count, arguments.data());
-    Translations translations;
-    translations.install();
-    QCommandLineParser parser;
-    define(parser, false);
-    // Prints the help with Qt's options and ends the program with status 0.
-    parser.process(QCoreApplication::arguments());
-    std::exit(0);
+    return std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, "--help-all") == 0 || std::strcmp(argument, "-help-all") == 0;
+    });
 }
 
 } // namespace
@@ -118,40 +101,56 @@ int usageError(const QString& problem)
 CommandLine::Reading CommandLine::read(int argc, char* argv[])
 {
     Reading reading;
-    if (argc <= 1) {
+    if (argc <= 1 && reading.display.available()) {
         return reading;
     }
-    // Before anything is written, and before Qt looks for a console to write its own help to.
-    ConsoleStreams::attach();
-    bool helpWithQtOptions = false;
-    {
-        // The application object finds the player's language, for the program's words and Qt's.
-        const QCoreApplication application(argc, argv);
-        Translations translations;
-        translations.install();
-        QCommandLineParser parser;
-        const Options options = define(parser, true);
-        const bool parsed = parser.parse(QCoreApplication::arguments());
-        reading.choosesPlatform = parsed && parser.isSet(QStringLiteral("platform"));
-        if (!parsed) {
-            reading.endStatus = usageError(parser.errorText());
-        } else if (!parser.positionalArguments().isEmpty()) {
-            //: A word on the command line that is not an option. %1 is the word.
-            reading.endStatus =
-                usageError(tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
-        } else if (parser.isSet(QStringLiteral("help-all"))) {
-            helpWithQtOptions = true;
-        } else if (parser.isSet(options.help)) {
-            ConsoleStreams::write(stdout, parser.helpText());
-            reading.endStatus = 0;
-        } else if (parser.isSet(options.version)) {
-            ConsoleStreams::write(stdout, kProgram + QLatin1Char(' ') +
-                                              QCoreApplication::applicationVersion() + QLatin1Char('\n'));
-            reading.endStatus = 0;
-        }
+    // The one application object before the game's, for an answer without a window: it finds the
+    // player's language. For --help-all a QApplication, on the "minimal" platform, which needs no display
+    // (Windows has no such plugin, and always has its desktop), so that Qt lists its widgets' options.
+    const bool helpAll = asksForHelpAll(argc, argv);
+    std::vector<char*> arguments(argv, argv + argc);
+#ifndef Q_OS_WIN
+    static char platform[] = "-platform";
+    static char minimal[] = "minimal";
+    if (helpAll) {
+        arguments.insert(arguments.end(), {platform, minimal});
     }
-    if (helpWithQtOptions) {
-        printHelpWithQtOptions(argv[0]);
+#endif
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    std::unique_ptr<QCoreApplication> application;
+    if (helpAll) {
+        application = std::make_unique<QApplication>(count, arguments.data());
+    } else {
+        application = std::make_unique<QCoreApplication>(count, arguments.data());
+    }
+    Translations translations;
+    translations.install();
+    QCommandLineParser parser;
+    const Options options = define(parser);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        reading.endStatus = usageError(parser.errorText());
+    } else if (!parser.positionalArguments().isEmpty()) {
+        //: A word on the command line that is not an option. %1 is the word.
+        reading.endStatus =
+            usageError(tr("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    } else if (parser.isSet(QStringLiteral("help-all"))) {
+        // Prints the help with Qt's options and ends the program with status 0.
+        parser.process(QCoreApplication::arguments());
+    } else if (parser.isSet(options.help)) {
+        Terminal::write(stdout, parser.helpText());
+        reading.endStatus = 0;
+    } else if (parser.isSet(options.version)) {
+        Terminal::write(stdout, QLatin1String(BuildInfo::kProgram) + QLatin1Char(' ') +
+                                    QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        reading.endStatus = 0;
+    } else {
+        reading.display =
+            DisplayChoice(parser.value(QStringLiteral("platform")), parser.value(QStringLiteral("display")));
+        if (!reading.display.available()) {
+            StartupGuard::reportNoDisplay();
+            reading.endStatus = StartupGuard::kNoDisplayStatus;
+        }
     }
     return reading;
 }

@@ -24,8 +24,8 @@ bool reportsConnectionLost(const QString& message)
 
 } // namespace
 
-DisplayLossGuard::DisplayLossGuard(QString programName)
-    : MessageGuard(std::move(programName))
+DisplayLossGuard::DisplayLossGuard(DisplayChoice display)
+    : m_display(std::move(display))
 {}
 
 bool DisplayLossGuard::take(QtMsgType type, const QString& message)
@@ -33,10 +33,7 @@ bool DisplayLossGuard::take(QtMsgType type, const QString& message)
     if (type == QtDebugMsg || type == QtInfoMsg || !reportsConnectionLost(message)) {
         return false;
     }
-    const bool wayland = message.contains(QLatin1String("Wayland"));
-    const QString display = wayland
-                                ? QStringLiteral("WAYLAND_DISPLAY=") + qEnvironmentVariable("WAYLAND_DISPLAY")
-                                : QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY");
+    const QString display = m_display.name(message.contains(QLatin1String("Wayland")));
     // The game keeps nothing that needs saving, and with the connection gone neither the window nor the
     // application can be torn down normally: end here, before Qt's or Xlib's exit() runs the exit
     // handlers under threads that are still running.

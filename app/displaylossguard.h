@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "displaychoice.h"
 #include "messageguard.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,10 @@ public:
     // As for a display that cannot be opened at start-up: a script sees one status for "no display".
     static constexpr int kDisplayLostStatus = 1;
 
-    explicit DisplayLossGuard(QString programName);
+    explicit DisplayLossGuard(DisplayChoice display);
 
 private:
     bool take(QtMsgType type, const QString& message) override;
+
+    DisplayChoice m_display;
 };

@@ -9,38 +9,29 @@
 #include "renderedicon.h"
 #include "splitmix64.h"
 #include "startupguard.h"
+#include "terminal.h"
 #include "translations.h"
-#include "waylanddecorations.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QShortcut>
 
-namespace {
-
-const QString kProgramName = QStringLiteral("highroll");
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    QApplication::setApplicationName(QStringLiteral("HighRoll"));
+    QApplication::setApplicationName(QString::fromLatin1(BuildInfo::kName));
     QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::kVersion));
-    QApplication::setOrganizationName(QStringLiteral("HighRoll"));
+    QApplication::setOrganizationName(QString::fromLatin1(BuildInfo::kName));
+    // Before anything is written, and before Qt looks for a console to write its own words to.
+    Terminal::attach();
 
-    // Before anything needs a screen: --help and --version answer without one.
-    const CommandLine::Reading commandLine = CommandLine::read(argc, argv);
+    // Before anything needs a screen: --help and --version answer without one, as does a missing display.
+    CommandLine::Reading commandLine = CommandLine::read(argc, argv);
     if (commandLine.endStatus) {
         return *commandLine.endStatus;
     }
-    StartupGuard startup(kProgramName);
-    if (!commandLine.choosesPlatform && !StartupGuard::displayConfigured()) {
-        // The application object only finds the player's language for the line that says so.
-        const QCoreApplication application(argc, argv);
-        startup.reportNoDisplay();
-        return StartupGuard::kNoDisplayStatus;
-    }
-    WaylandDecorations::configure();
+    commandLine.display.prepare();
+    StartupGuard startup(commandLine.display);
+    // The game's application object.
     QApplication app(argc, argv);
     startup.finish();
     // Before any window exists, so every text is made in the player's language.
@@ -49,7 +40,7 @@ int main(int argc, char* argv[])
     // A request to stop from outside (logout, a service manager, Ctrl+C, a closed terminal) ends the
     // game as closing its window does: status 0, everything torn down in order.
     const QuitOnStopRequest quitOnStopRequest;
-    const DisplayLossGuard displayLoss(kProgramName);
+    const DisplayLossGuard displayLoss(commandLine.display);
     QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::kAppId));
     BundledFonts::load();
 

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "messageguard.h"
 
+#include "terminal.h"
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <thread>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -22,8 +22,7 @@ std::atomic<bool> g_ending{false};
 
 } // namespace
 
-MessageGuard::MessageGuard(QString programName)
-    : m_programName(std::move(programName))
+MessageGuard::MessageGuard()
 {
     const std::lock_guard lock(g_mutex);
     if (g_guards.empty()) {
@@ -69,7 +68,7 @@ void MessageGuard::handle(QtMsgType type, const QMessageLogContext& context, con
     }
 }
 
-void MessageGuard::endProcess(int status, const QString& line) const
+void MessageGuard::endProcess(int status, const QString& line)
 {
     if (g_ending.exchange(true)) {
         // Another thread is printing the line and ending the process, which ends this thread too.
@@ -77,7 +76,6 @@ void MessageGuard::endProcess(int status, const QString& line) const
             std::this_thread::sleep_for(std::chrono::hours(1));
         }
     }
-    std::fprintf(stderr, "%s: %s\n", qPrintable(m_programName), qPrintable(line));
-    std::fflush(stderr);
+    Terminal::say(line);
     std::_Exit(status);
 }

@@ -15,23 +15,21 @@ public:
     MessageGuard& operator=(const MessageGuard&) = delete;
 
 protected:
-    explicit MessageGuard(QString programName);
+    MessageGuard();
     virtual ~MessageGuard();
 
     // True when the message is taken, and so not passed on.
     virtual bool take(QtMsgType type, const QString& message) = 0;
     // Stops seeing messages; the destructor does it too.
     void release();
-    const QString& programName() const { return m_programName; }
 
-    // Prints "<program>: <line>" on stderr and ends the process with status at once, without running
+    // Says line on stderr (Terminal::say) and ends the process with status at once, without running
     // exit handlers: for states in which Qt cannot be torn down (no display, a broken connection). When
     // several threads get here at once, only the first prints, and it ends them all.
-    [[noreturn]] void endProcess(int status, const QString& line) const;
+    [[noreturn]] static void endProcess(int status, const QString& line);
 
 private:
     static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message);
 
-    QString m_programName;
     bool m_registered = false;
 };

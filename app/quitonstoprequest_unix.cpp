@@ -3,6 +3,7 @@
 // Stop requests on Linux and the other Unix systems: SIGTERM, SIGINT and SIGHUP. A signal handler may
 // call almost nothing safely, so it only writes the signal's number into a pipe; the read end wakes
 // the event loop, which quits from there.
+#include "logging.h"
 #include "quitonstoprequest.h"
 
 #include <atomic>
@@ -14,15 +15,10 @@
 #include <vector>
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QSocketNotifier>
 #include <QStringList>
 
 namespace {
-
-// Off unless enabled, e.g. QT_LOGGING_RULES="highroll.signals.debug=true": says when the handlers are
-// in place and which signal ended the program.
-Q_LOGGING_CATEGORY(lcSignals, "highroll.signals", QtInfoMsg)
 
 constexpr int kStopSignals[] = {SIGTERM, SIGINT, SIGHUP};
 

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Stop requests on Windows: Ctrl+C, Ctrl+Break and the console window closing, for a game started
 // from a console. The program is a windowed one and has no console of its own: started from a console
-// (cmd, PowerShell), it joins that console, so what is typed there reaches it as it reaches the
-// programs the console runs; started from Explorer there is none to join. The console's control
-// handler runs on a thread of its own, so it only queues the request for the event loop. For a close,
-// Windows ends the process once the handler returns, so the handler gives the loop time to finish first.
+// (cmd, PowerShell), it joins that console at start (Terminal::attach), so what is typed there
+// reaches it as it reaches the programs the console runs; started from Explorer there is none to
+// join. The console's control handler runs on a thread of its own, so it only queues the request for
+// the event loop. For a close, Windows ends the process once the handler returns, so the handler
+// gives the loop time to finish first.
+#include "logging.h"
 #include "quitonstoprequest.h"
 
 #include <atomic>
@@ -14,12 +16,9 @@
 #include <windows.h>
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 #include <QMetaObject>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcSignals, "highroll.signals", QtInfoMsg)
 
 std::atomic<bool> g_installed{false};
 
@@ -74,9 +73,7 @@ QuitOnStopRequest::QuitOnStopRequest(QObject* parent)
         qCWarning(lcSignals) << "stop requests are already handled by another QuitOnStopRequest";
         return;
     }
-    // Fails when the parent has no console (Explorer) or the program already has one: either way the
-    // handler below serves whatever console the program has.
-    AttachConsole(ATTACH_PARENT_PROCESS);
+    // The handler serves the console the program joined at start (Terminal::attach), if any.
     if (SetConsoleCtrlHandler(&handleControl, TRUE) == 0) {
         qCWarning(lcSignals) << "cannot handle console stop requests: error" << GetLastError();
         g_installed = false;

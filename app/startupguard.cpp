@@ -2,13 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startupguard.h"
 
+#include "terminal.h"
 #include "translations.h"
 
-#include <cstdio>
-#include <utility>
-
-StartupGuard::StartupGuard(QString programName)
-    : MessageGuard(std::move(programName))
+StartupGuard::StartupGuard(const DisplayChoice& display)
+    : m_display(display.name())
 {}
 
 StartupGuard::~StartupGuard()
@@ -16,21 +14,16 @@ StartupGuard::~StartupGuard()
     finish();
 }
 
-void StartupGuard::reportNoDisplay() const
+void StartupGuard::reportNoDisplay()
 {
-    const char* const line = QT_TRANSLATE_NOOP(
-        "StartupGuard", "cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
-    const Translations translations;
-    std::fprintf(stderr, "%s: %s\n", qPrintable(programName()),
-                 qPrintable(translations.translate("StartupGuard", line)));
-    std::fflush(stderr);
+    Terminal::say(tr("cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"));
 }
 
 void StartupGuard::finish()
 {
     release();
     for (const QString& message : std::as_const(m_held)) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        Terminal::write(stderr, message + QLatin1Char('\n'));
     }
     m_held.clear();
 }
@@ -53,5 +46,5 @@ bool StartupGuard::take(QtMsgType type, const QString& message)
         QT_TRANSLATE_NOOP("StartupGuard", "cannot start: no display could be opened (%1): %2");
     // Nothing has been built that needs tearing down, and Qt's half-made platform state must not run
     // its destructors.
-    endProcess(kNoDisplayStatus, translations.translate("StartupGuard", line).arg(displayInUse(), detail));
+    endProcess(kNoDisplayStatus, translations.translate("StartupGuard", line).arg(m_display, detail));
 }

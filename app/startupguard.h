@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "displaychoice.h"
 #include "messageguard.h"
 
 #include <QCoreApplication>
@@ -17,22 +18,18 @@ class StartupGuard : public MessageGuard {
 public:
     static constexpr int kNoDisplayStatus = 1;
 
-    explicit StartupGuard(QString programName);
+    explicit StartupGuard(const DisplayChoice& display);
     ~StartupGuard() override;
 
-    // False when there is no display to try: on Unix systems when no platform was chosen and neither
-    // DISPLAY nor WAYLAND_DISPLAY is set. A Windows session always has its desktop.
-    static bool displayConfigured();
-    // Says so in one line on stderr, in the player's language (which needs the application object: a
-    // QCoreApplication is enough).
-    void reportNoDisplay() const;
+    // Says in one line that there is no display to try (DisplayChoice::available()), in the player's
+    // language: the caller has installed the catalogues.
+    static void reportNoDisplay();
 
     void finish();
 
 private:
     bool take(QtMsgType type, const QString& message) override;
-    // The display the platform tried to open, for the line when it failed ("DISPLAY=:0").
-    static QString displayInUse();
 
+    QString m_display; // the display Qt tries, for the line when it fails ("DISPLAY=:0")
     QStringList m_held;
 };

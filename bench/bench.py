@@ -98,7 +98,7 @@ def percentile(values, fraction):
     return ordered[rank - 1]
 
 
-# The tests' X helpers (tests/app/xvfbserver.*, x11desktop.*) are not used here: bench.sh builds no tests,
+# The tests' X helpers (tests/support/xvfbserver.*, x11desktop.*) are not used here: bench.sh builds no tests,
 # and the start-up figure needs the MapNotify read on a socket this script selects on, plus XTEST clicks.
 class Xvfb:
     """A private X server. -displayfd lets the server pick a free display number itself, so two
@@ -558,7 +558,7 @@ def main():
         if not os.access(path, os.X_OK):
             parser.error(f"not an executable: {path}")
     if shutil.which("valgrind") is None:
-        parser.error("valgrind is not installed (scripts/common.sh lists it in BENCH_PACKAGES)")
+        parser.error("valgrind is not installed (scripts/packages.sh lists it in DESKTOP_PACKAGES)")
     facts = Facts(args.facts)
 
     # A SIGTERM (or a closed terminal) takes the same way out as Ctrl+C, so the X server and the programs

@@ -15,6 +15,30 @@ CommandButton::CommandButton(QWidget* parent)
     });
 }
 
+void CommandButton::setCaption(const QString& caption)
+{
+    // An explicit accessible name outranks the text: screen readers keep the old name until publishName.
+    if (accessibleName().isEmpty()) {
+        setAccessibleName(text());
+    }
+    setText(caption);
+    QMetaObject::invokeMethod(this, &CommandButton::publishName, Qt::QueuedConnection);
+}
+
+void CommandButton::publishName()
+{
+    if (accessibleName() != text()) {
+        setAccessibleName(text());
+    }
+}
+
+void CommandButton::publishNameOf(QWidget& widget)
+{
+    if (auto* button = qobject_cast<CommandButton*>(&widget)) {
+        button->publishName();
+    }
+}
+
 void CommandButton::setVisible(bool visible)
 {
     QPushButton::setVisible(visible);

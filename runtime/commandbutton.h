@@ -15,7 +15,16 @@ public:
     explicit CommandButton(QWidget* parent = nullptr);
 
     QString caption() const { return text(); }
-    void setCaption(const QString& caption) { setText(caption); }
+    // A new caption reaches screen readers as the button's name only after its new description (see
+    // publishName), or at the latest on the next turn of the event loop.
+    void setCaption(const QString& caption);
+    // Gives screen readers the caption as the button's name, if they do not have it yet. Orca 48 says a
+    // focused button again when its name changes, without its description, and then takes a description
+    // that changed with the name for old news: the description must change first to be heard. So the
+    // name is held back until the description has been set (AccessibleDescription calls this).
+    void publishName();
+    // publishName for widget if it is a CommandButton.
+    static void publishNameOf(QWidget& widget);
 
     void setVisible(bool visible) override;
 

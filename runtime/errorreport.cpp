@@ -3,8 +3,8 @@
 #include "errorreport.h"
 
 #include "runtimeerror.h"
+#include "terminal.h"
 
-#include <cstdio>
 #include <new>
 
 #include <QCoreApplication>
@@ -36,15 +36,12 @@ void report(const QString& message)
     }
     g_halted = true;
 
-    const QString appName = QCoreApplication::applicationName();
     //: The line on the terminal; %1 says what went wrong (often in English: the program's own words).
-    const QString line = QCoreApplication::translate("ErrorReport", "run-time error: %1").arg(message);
-    std::fprintf(stderr, "%s: %s\n", qPrintable(appName), qPrintable(line));
-    std::fflush(stderr);
+    Terminal::say(QCoreApplication::translate("ErrorReport", "run-time error: %1").arg(message));
 
     if (hasInteractiveScreen()) {
         QMessageBox::critical(
-            nullptr, appName,
+            nullptr, QCoreApplication::applicationName(),
             //: The message box's text; %1 says what went wrong (often in English: the program's own words).
             QCoreApplication::translate("ErrorReport", "The game stopped because of an internal error:\n\n%1")
                 .arg(message));

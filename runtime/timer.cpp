@@ -2,17 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timer.h"
 
+#include "logging.h"
 #include "runtimeerror.h"
 
-#include <QLoggingCategory>
-
 namespace {
-
-// Off unless enabled, e.g. QT_LOGGING_RULES="highroll.ticks.debug=true": one line per tick with the
-// timer's layout name and the steady (CLOCK_MONOTONIC) time in ms, which bench.sh turns into tick
-// periods. qCDebug tests the category before it evaluates its arguments, so when off a tick pays for
-// one flag test only.
-Q_LOGGING_CATEGORY(lcTicks, "highroll.ticks", QtWarningMsg)
 
 QString steadyMilliseconds()
 {
@@ -27,6 +20,8 @@ Timer::Timer(QObject* parent)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, [this] {
+        // qCDebug tests the category before it evaluates its arguments: when off, a tick pays for one
+        // flag test only.
         qCDebug(lcTicks).noquote() << objectName() << steadyMilliseconds();
         emit ticked();
     });

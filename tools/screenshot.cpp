@@ -5,6 +5,7 @@
 //   highroll_screenshot --language ar docs/screenshot-ar.png    (in a language the game ships)
 // It plays with a fixed seed on the offscreen platform, so the picture is the same on every run. Qt's
 // own options work too: -reverse draws the window laid out right to left.
+#include "buildinfo.h"
 #include "form1.h"
 #include "splitmix64.h"
 #include "translations.h"
@@ -31,7 +32,7 @@ int main(int argc, char* argv[])
     }
     // Takes Qt's own options out of the arguments.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("HighRoll"));
+    QApplication::setApplicationName(QString::fromLatin1(BuildInfo::kName));
     QStringList arguments = QApplication::arguments();
     QString language = QStringLiteral("en");
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--language")) {

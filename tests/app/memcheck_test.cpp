@@ -25,7 +25,7 @@ constexpr int kFindingStatus = 99;
 TEST(Memcheck, aShortGameEndedBySigtermHasNoMemoryErrorsAndNoDefiniteLeaks)
 {
     const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
-    ASSERT_FALSE(valgrind.isEmpty()) << "valgrind is not installed (scripts/common.sh lists it)";
+    ASSERT_FALSE(valgrind.isEmpty()) << "valgrind is not installed (scripts/packages.sh lists it)";
 
     GameProcess game(
         {.environment = GameProcess::offscreen(),

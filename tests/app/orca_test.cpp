@@ -6,6 +6,7 @@
 // What the game says is expected in the game's own texts and numbers (GameTexts, GameConstants), translated
 // as the game translates them, so that the same expectations hold in the language whose catalogue is
 // installed; the window's and the button's kinds and the keys' names are Orca's words.
+#include "buildinfo.h"
 #include "gameconstants.h"
 #include "gameprocess.h"
 #include "gametexts.h"
@@ -22,9 +23,6 @@ namespace {
 
 const QString kOrcaSpeech = QStringLiteral(HIGHROLL_ORCA_SPEECH);
 
-// The window's accessible name: the program's name, the same in every language.
-const QString kProgramName = QStringLiteral("HighRoll");
-
 // orca-speech reports what Orca said from Orca's debug log, which Orca writes in blocks, and reads it while
 // Orca still runs: the last lines Orca logged may not be in the file yet, however long it waits. So the game
 // is followed by presses of Shift, each of which Orca echoes and logs at length, enough of them that what
@@ -35,6 +33,28 @@ constexpr int kFlushPresses = 8;
 // What was spoken after each key: before the first key, then after Begin, Stop and Begin, and after the
 // first Shift.
 using Steps = std::vector<QStringList>;
+
+// Orca 43 (Debian 12) and Orca 48 (Debian 13) word some things apart: "Begin push button." and "Begin
+// button.", "HighRoll frame." and "HighRoll frame", the key "space " and "space". Lines are compared in
+// Orca 48's words.
+QString inOrca48Words(QString line)
+{
+    line = line.trimmed();
+    line.replace(QStringLiteral(" push button."), QStringLiteral(" button."));
+    if (line.endsWith(QStringLiteral(" frame."))) {
+        line.chop(1);
+    }
+    return line;
+}
+
+// Orca 48 says the button again under its new name after its new description; Orca 43 does not.
+QStringList withoutRenamedButton(QStringList step, const QString& name)
+{
+    if (step.size() > 1 && step.last() == name + QStringLiteral(" button.")) {
+        step.removeLast();
+    }
+    return step;
+}
 constexpr std::size_t kGameSteps = 4;
 
 // Orca, its private desktop and the pauses between the keys take most of a minute.
@@ -76,7 +96,7 @@ Steps playByEar(const QString& key, const QString& locale)
         if (match.capturedLength(1) > 0) {
             steps.emplace_back();
         } else if (match.captured(2) != QLatin1String("Screen reader on.")) {
-            steps.back() << match.captured(2);
+            steps.back() << inOrca48Words(match.captured(2));
         }
     }
     steps.resize(std::min(steps.size(), kGameSteps + 1)); // after the first Shift, only whether Orca spoke
@@ -135,7 +155,7 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
         GTEST_SKIP() << kOrcaSpeech.toStdString() << " is not beside the project";
     }
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("orca")).isEmpty())
-        << "Orca is missing: ./test.sh installs it from Debian (scripts/common.sh)";
+        << "Orca is missing: ./test.sh installs it from Debian (scripts/packages.sh)";
 
     const QString key = QString::fromLatin1(GetParam().key);
     const QString locale = QString::fromLatin1(GetParam().locale);
@@ -152,7 +172,7 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
            "it was written out), or nothing reached Orca (the game's window without the keyboard focus)";
 
     using namespace GameTexts;
-    const QString echo = key.toLower() + QLatin1Char(' ');
+    const QString echo = key.toLower();
     const QString begin = text(kBegin);
     const QString roll = QStringLiteral("[1-6]");
     const QRegularExpression rolled =
@@ -160,22 +180,25 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
 
     // On focus: the window in words, the button, and the computer's opening roll.
     ASSERT_EQ(steps[0].size(), 3) << joined(steps[0]);
-    EXPECT_EQ(steps[0][0], kProgramName + QStringLiteral(" frame."));
-    EXPECT_EQ(steps[0][1], begin + QStringLiteral(" push button."));
+    // The window's accessible name: the program's name, the same in every language.
+    EXPECT_EQ(steps[0][0], QLatin1String(BuildInfo::kName) + QStringLiteral(" frame"));
+    EXPECT_EQ(steps[0][1], begin + QStringLiteral(" button."));
     const QRegularExpressionMatch opening = rolled.match(steps[0][2]);
     ASSERT_TRUE(opening.hasMatch()) << steps[0][2].toStdString();
 
-    EXPECT_EQ(joined(steps[1]), joined({echo, text(kSayPlayerRolling).arg(text(kStop))}));
+    EXPECT_EQ(joined(withoutRenamedButton(steps[1], text(kStop))),
+              joined({echo, text(kSayPlayerRolling).arg(text(kStop))}));
 
     // The player's roll, the result in the game's words, and scores that follow from the two rolls.
-    ASSERT_EQ(steps[2].size(), 2) << joined(steps[2]);
-    EXPECT_EQ(steps[2][0], echo);
+    const QStringList scored = withoutRenamedButton(steps[2], begin);
+    ASSERT_EQ(scored.size(), 2) << joined(steps[2]);
+    EXPECT_EQ(scored[0], echo);
     const QStringList results = {text(kYouLose), text(kYouWin), text(kTie)};
     const QRegularExpressionMatch result =
         spoken(text(kSayResult), {roll, oneOf(results), QStringLiteral("\\d+"), QStringLiteral("\\d+"),
                                   QRegularExpression::escape(begin)})
-            .match(steps[2][1]);
-    ASSERT_TRUE(result.hasMatch()) << steps[2][1].toStdString();
+            .match(scored[1]);
+    ASSERT_TRUE(result.hasMatch()) << scored[1].toStdString();
     const int computer = opening.captured(QStringLiteral("p1")).toInt();
     const int player = result.captured(QStringLiteral("p1")).toInt();
     const QString win = QString::number(GameConstants::kWinPoints);

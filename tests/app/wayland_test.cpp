@@ -50,12 +50,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(compositor.start()) << compositor.error().toStdString();
+        // The platform chosen by Qt's option: the decorations are decided as when Qt chooses Wayland.
         QProcessEnvironment environment = GameProcess::withoutDisplay();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), compositor.socketName());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), compositor.runtimeDir());
         environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
-        game.emplace(GameProcess::Launch{.environment = environment});
+        game.emplace(
+            GameProcess::Launch{.environment = environment,
+                                .arguments = {QStringLiteral("-platform"), QStringLiteral("wayland")}});
         ASSERT_TRUE(game->start());
     }
 

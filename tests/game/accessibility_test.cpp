@@ -18,7 +18,7 @@ protected:
     }
 };
 
-TEST_F(AccessibleGame, theButtonDescribesEveryStepOnceAndNoFaceOfARollingDie)
+TEST_F(AccessibleGame, theButtonDescribesEveryStepAndNoFaceOfARollingDie)
 {
     EXPECT_EQ(said(QAccessible::Description), "");
     rollingTick(5);

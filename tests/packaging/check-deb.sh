@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: its control fields, its files, and that the program it holds starts and runs.
-# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/common.sh> <languages>
+# Usage: check-deb.sh <folder with the .deb> <version> <application id> <scripts/packages.sh> <languages>
 # (<languages>: the translated languages, separated by commas)
 set -euo pipefail
 here=$(dirname "$0")
@@ -32,7 +32,7 @@ names() { sed -e 's/([^)]*)//g' -e 's/[,|]/\n/g' <<<"$1" | tr -d ' ' | sed '/^$/
 depends=$(field Depends)
 # Debian 13 renamed the libraries whose ABI changed with 64-bit time_t: libqt6core6 is libqt6core6t64 there.
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-    names "$depends" | grep -Exq "$library(t64)?" || fail "Depends lacks $library: $depends"
+    names "$depends" | sed 's/t64$//' | grep -Fxq "$library" || fail "Depends lacks $library: $depends"
 done
 # The fonts the scripts install for the layout and Qt's own catalogues must come with the package too.
 mapfile -t fonts < <(bash -c 'source "$1"; printf "%s\n" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}"' _ "$package_lists")

@@ -74,8 +74,12 @@ for language in "${languages[@]}"; do
     for field in Name GenericName Comment Keywords; do
         [ -n "$(key "$field\\[$language\\]")" ] || fail "desktop entry has no $field[$language]"
     done
+    # gettext 0.21 (Debian 12) tags a translation with the locale's name (pt_BR); 0.22 and later (Debian
+    # 13) with its BCP 47 tag, the script included where the name implies one (pt-BR, zh-Hans-CN).
+    tag=$language
+    [[ "$language" != *_* ]] || tag="($language|${language%_*}(-[A-Z][a-z]{3})?-${language#*_})"
     for element in name summary p keyword; do
-        grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "metainfo has no <$element> in $language"
+        grep -Eq "<$element xml:lang=\"$tag\">" "$metainfo" || fail "metainfo has no <$element> in $language"
     done
 done
 grep -q '<translation type="qt">highroll/translations/highroll</translation>' "$metainfo" ||

@@ -10,13 +10,10 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 src=$1
 
-skip() {
-    echo "$*: skipped"
-    exit 77
-}
 # What windows.sh --configure-only needs; ./test.sh installs it. The check installs nothing itself.
-source "$src/scripts/common.sh"
-mapfile -t missing < <(missing_packages "${BUILD_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}")
+source "$src/scripts/packages.sh"
+mapfile -t missing < <(missing_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" \
+    "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}")
 [ "${#missing[@]}" -eq 0 ] || skip "not installed: ${missing[*]}"
 
 output=$(bash "$src/windows.sh" --configure-only 2>&1) || {

@@ -9,7 +9,7 @@ fail() {
 
 # need <command> <Debian package>: the checks name the package that brings a missing tool.
 need() {
-    command -v "$1" >/dev/null 2>&1 || fail "$1 is not installed (Debian package $2; scripts/common.sh installs it)"
+    command -v "$1" >/dev/null 2>&1 || fail "$1 is not installed (Debian package $2; scripts/packages.sh installs it)"
 }
 
 pass() {

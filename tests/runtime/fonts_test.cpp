@@ -53,7 +53,7 @@ TEST_P(MissingFace, isDrawnInTheHeavyWeightOfItsLookAlike)
     }
     if (!QFontDatabase::hasFamily(family)) {
         GTEST_SKIP() << test.family
-                     << " is not installed (scripts/common.sh lists its package in FONT_PACKAGES)";
+                     << " is not installed (scripts/packages.sh lists its package in FONT_PACKAGES)";
     }
     EXPECT_EQ(drawn(Fonts::font(name, test.points, test.bold, test.italic)),
               drawn(face(family, test.pixels, test.weight, test.italic)));

@@ -3,6 +3,7 @@
 #include "splitmix64.h"
 #include "timeofday.h"
 
+#include <ctime>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -66,11 +67,12 @@ TEST(SplitMix64, staysWithinZeroToOne)
     EXPECT_GT(highest, 0.999f);
 }
 
-TEST(TimeOfDay, isSecondsSinceMidnight)
+TEST(TimeOfDay, isSecondsSinceLocalMidnight)
 {
-    const float seconds = secondsSinceMidnight();
-    EXPECT_GE(seconds, 0.0f);
-    EXPECT_LT(seconds, 86400.0f);
+    const std::time_t now = std::time(nullptr);
+    const std::tm local = *std::localtime(&now);
+    EXPECT_NEAR(secondsSinceMidnight(),
+                static_cast<float>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec), 1.5f);
 }
 
 } // namespace

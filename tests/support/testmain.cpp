@@ -3,7 +3,9 @@
 // Runs every GoogleTest of one test program inside a QApplication on the tests' one platform: Qt's
 // offscreen platform, whatever the environment says, so a test draws, measures fonts and takes input the
 // same way under ctest, run by hand, or from a desktop session. A test that needs a real display server
-// starts the program in a process of its own, on a server of its own (tests/app/gameprocess.h).
+// starts the program in a process of its own, on a server of its own (gameprocess.h).
+#include "buildinfo.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -19,6 +21,6 @@ int main(int argc, char* argv[])
     // QApplication instead of a copy of one whose threads did not survive the fork.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("HighRoll"));
+    QApplication::setApplicationName(QString::fromLatin1(BuildInfo::kName));
     return RUN_ALL_TESTS();
 }

@@ -7,6 +7,7 @@
 #include "translations.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,16 +16,20 @@ namespace {
 
 const QString kGerman = QStringLiteral(HIGHROLL_TRANSLATIONS_DIR "/highroll_de.qm");
 
-QByteArray german()
+QByteArray contentsOf(const QString& path)
 {
-    QFile file(kGerman);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 TEST(DamagedCatalogue, leavesEveryTextInEnglish)
 {
-    const QByteArray whole = german();
+    const QByteArray whole = contentsOf(kGerman);
     ASSERT_GT(whole.size(), 100);
+    // A whole catalogue, but another program's: it loads, and has none of the game's texts.
+    const QByteArray qts =
+        contentsOf(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm"));
+    ASSERT_GT(qts.size(), 100) << "Qt's German catalogue (qt6-translations-l10n) is not installed";
     QByteArray scrambled = whole;
     for (qsizetype i = 16; i < scrambled.size(); i += 7) {
         scrambled[i] = static_cast<char>(scrambled[i] ^ 0x5A);
@@ -34,6 +39,7 @@ TEST(DamagedCatalogue, leavesEveryTextInEnglish)
         {"cut short", whole.left(whole.size() / 2)},
         {"not a catalogue", QByteArray(4096, 'x')},
         {"scrambled after its header", scrambled},
+        {"another program's", qts},
     };
     for (const auto& [damage, content] : damages) {
         SCOPED_TRACE(damage);

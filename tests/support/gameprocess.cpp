@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gameprocess.h"
 
+#include "logging.h"
+
 #include <csignal>
 #include <utility>
 
@@ -10,16 +12,16 @@
 
 namespace {
 
-const QString kSignalLog = QStringLiteral("highroll.signals: ");
-const QString kTickLog = QStringLiteral("highroll.ticks: ");
+const QString kSignalLog = QLatin1String(lcSignals().categoryName()) + QLatin1String(": ");
+const QString kTickLog = QLatin1String(lcTicks().categoryName()) + QLatin1String(": ");
 
 } // namespace
 
 QProcessEnvironment GameProcess::withoutDisplay()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "LANGUAGE", "LC_MESSAGES"}) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "QT_QPA_PLATFORM",
+                             "XDG_RUNTIME_DIR", "LANGUAGE", "LC_MESSAGES"}) {
         environment.remove(QString::fromLatin1(name));
     }
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
@@ -45,8 +47,9 @@ GameProcess::GameProcess(Launch launch)
     : m_slowdown(launch.slowdown)
 {
     QProcessEnvironment& environment = launch.environment;
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
-                       QStringLiteral("highroll.signals.debug=true;highroll.ticks.debug=true"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("%1.debug=true;%2.debug=true")
+                                                               .arg(QLatin1String(lcSignals().categoryName()),
+                                                                    QLatin1String(lcTicks().categoryName())));
     if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")) && m_runtimeDir.isValid()) {
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtimeDir.path());
     }

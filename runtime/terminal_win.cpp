@@ -3,7 +3,7 @@
 // On Windows a program with a window (the GUI subsystem) starts without console streams: it joins the
 // console of the program that started it, and writes to a console in UTF-16, which shows every script
 // whatever the console's code page.
-#include "consolestreams.h"
+#include "terminal.h"
 
 #include <io.h>
 #include <windows.h>
@@ -23,15 +23,13 @@ bool isConsole(HANDLE handle)
 
 } // namespace
 
-void ConsoleStreams::attach()
+void Terminal::attach()
 {
     // A stream already given (redirected to a file or a pipe) is kept: only missing ones join the console.
     const bool outMissing = handleOf(stdout) == nullptr || handleOf(stdout) == INVALID_HANDLE_VALUE;
     const bool errMissing = handleOf(stderr) == nullptr || handleOf(stderr) == INVALID_HANDLE_VALUE;
-    if (!outMissing && !errMissing) {
-        return;
-    }
-    // Fails without a starting console (started from Explorer) or with one already joined.
+    // Joined even when both streams are given: the console's Ctrl+C and close then reach the program
+    // (QuitOnStopRequest). Fails without a starting console (started from Explorer).
     if (AttachConsole(ATTACH_PARENT_PROCESS) == 0 && GetConsoleWindow() == nullptr) {
         return;
     }
@@ -43,7 +41,7 @@ void ConsoleStreams::attach()
     }
 }
 
-void ConsoleStreams::write(std::FILE* stream, const QString& text)
+void Terminal::write(std::FILE* stream, const QString& text)
 {
     std::fflush(stream);
     const HANDLE handle = handleOf(stream);

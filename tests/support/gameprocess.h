@@ -39,9 +39,9 @@ public:
         qint64 elapsedMs = 0; // from the start of the wait to the exit
     };
 
-    // The environment of the tests less every display (DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM)
-    // and the session's runtime directory, in the C locale: a program started with it has no display
-    // to open, and speaks English, the language the tests expect, whatever the developer's is.
+    // The environment of the tests less every display (DISPLAY, WAYLAND_DISPLAY, XDG_SESSION_TYPE,
+    // QT_QPA_PLATFORM) and the session's runtime directory, in the C locale: a program started with it has no
+    // display to open, and speaks English, the language the tests expect, whatever the developer's is.
     static QProcessEnvironment withoutDisplay();
     // Without a display, on Qt's offscreen platform: the whole game, no server needed.
     static QProcessEnvironment offscreen();

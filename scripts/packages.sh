@@ -1,0 +1,63 @@
+# SPDX-FileCopyrightText: 2026 HighRoll maintainers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by run.sh, test.sh, bench.sh and windows.sh: the Debian packages the project needs, installed
+# only when missing, so the scripts are cheap to run again and never call apt when everything is there.
+# Each package is named once, in the first group that needs it; a script installs every group it needs.
+
+# To build the game: Qt's linguist tools compile its message catalogues, gettext and the appstream
+# package's ITS rules translate its desktop entry and metainfo.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev qt6-tools-dev qt6-l10n-tools gettext appstream)
+# Look-alikes of the layout's faces: Liberation Mono for Courier New, Bebas Neue for Impact, Lato Black
+# for Arial Black; the CJK faces that draw the Japanese, Chinese and Korean captions; Noto's Arabic UI
+# faces for Arabic and Persian, and Culmus's Hebrew faces (a monospaced one and a heavy one).
+FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato fonts-noto-cjk fonts-noto-ui-core culmus)
+# Qt's own catalogues, for the words of its standard buttons in the player's language.
+LANGUAGE_PACKAGES=(qt6-translations-l10n)
+# A private X desktop to run the program on (a server, a window manager, xdotool to press its keys,
+# ImageMagick to read its pictures) and valgrind to run it under: for the tests, the benchmark and the
+# game under Wine.
+DESKTOP_PACKAGES=(xvfb openbox xdotool imagemagick valgrind)
+# To build and run the tests: GoogleTest; to play a game by ear (../shared/tools/orca-speech), the Orca
+# screen reader, the accessibility bus, a private session bus and gsettings to switch the reader on.
+TEST_PACKAGES=(googletest libgtest-dev orca at-spi2-core dbus-bin libglib2.0-bin)
+# To check the installed program: desktop entry and metainfo validators and the Debian package tools
+# (with WINDOWS_BUILD_PACKAGES: MinGW g++ for the check that the portable sources compile for Windows).
+PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils file librsvg2-bin debhelper lintian reuse groff-base)
+# To test the program under faults: a headless Wayland compositor, and xcb to read the X server's windows.
+RELIABILITY_TEST_PACKAGES=(weston qt6-wayland libxcb1-dev)
+# For windows.sh: to build Qt and the game for Windows (MinGW-w64; dpkg-source, which unpacks Debian's
+# source packages; the host Qt's tools come from qt6-base-dev).
+WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)
+# For what windows.sh puts in the zip besides FONT_PACKAGES and LANGUAGE_PACKAGES: Liberation's
+# OFL-licensed release.
+WINDOWS_ZIP_PACKAGES=(zip fonts-liberation2)
+# For windows.sh's game under Wine, on DESKTOP_PACKAGES: Wine, a terminal (tmux) for the console the game
+# is started from, wmctrl to close its window and X tools to read it.
+WINDOWS_WINE_PACKAGES=(wine64 tmux wmctrl x11-utils)
+# For bench.sh, on DESKTOP_PACKAGES (valgrind counts the instructions the cost targets are judged on).
+BENCH_PACKAGES=(python3 python3-xlib)
+
+missing_packages() {
+    local package
+    for package in "$@"; do
+        if [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" != "install ok installed" ]; then
+            printf '%s\n' "$package"
+        fi
+    done
+}
+
+ensure_packages() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -q
+    # Through env: sudo would drop a variable set before it.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

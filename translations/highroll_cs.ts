@@ -58,7 +58,7 @@
     <message>
         <source>Roll Dice</source>
         <extracomment>The button&apos;s caption as the game opens, until the computer&apos;s first roll stops (a moment after the start). It must fit the button: about 200 pixels of a large heavy face (about 9 Latin letters, 5 CJK characters).</extracomment>
-        <translation>Házet</translation>
+        <translation>Hodit</translation>
     </message>
     <message>
         <source>Win?</source>

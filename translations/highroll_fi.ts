@@ -80,7 +80,7 @@
     <message>
         <source>Score:</source>
         <extracomment>Heads the two scores. A box of 6 characters of a bold monospaced face (3 CJK characters).</extracomment>
-        <translation>Pisteet</translation>
+        <translation>Tulos:</translation>
     </message>
     <message>
         <source>You</source>

@@ -37,7 +37,7 @@
     <message>
         <source>run-time error: %1</source>
         <extracomment>The line on the terminal; %1 says what went wrong (often in English: the program&apos;s own words).</extracomment>
-        <translation>körfel: %1</translation>
+        <translation>körningsfel: %1</translation>
     </message>
     <message>
         <source>The game stopped because of an internal error:
@@ -122,12 +122,12 @@
     <message>
         <source>Roll for the money</source>
         <extracomment>Window title while the computer&apos;s die rolls. The English has a small &quot;m&quot; here and a capital &quot;M&quot; in the title while the player&apos;s die rolls (&quot;Roll for the Money&quot;): the one-letter difference is the game&apos;s own; keep the two titles as alike, differing only in a small detail if your language allows it.</extracomment>
-        <translation>Slå om pengarna</translation>
+        <translation>Slå tärning om pengarna</translation>
     </message>
     <message>
         <source>Roll for the Money</source>
         <extracomment>Window title while the player&apos;s die rolls. See &quot;Roll for the money&quot;, the title while the computer&apos;s die rolls: the two differ in the case of one letter.</extracomment>
-        <translation>Slå om Pengarna</translation>
+        <translation>Slå tärning om Pengarna</translation>
     </message>
     <message>
         <source>          P r e s s  Y o u r  L u c k ! ! !         </source>

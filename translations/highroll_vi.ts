@@ -159,7 +159,7 @@
     <name>StartupGuard</name>
     <message>
         <source>cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
-        <translation>không thể khởi động: không có màn hình (chưa đặt DISPLAY lẫn WAYLAND_DISPLAY)</translation>
+        <translation>không thể khởi động: không có màn hình (DISPLAY và WAYLAND_DISPLAY đều chưa được đặt)</translation>
     </message>
     <message>
         <source>cannot start: no display could be opened (%1): %2</source>

@@ -242,8 +242,11 @@ EOF
 configure_game() { # <build dir>
     # The log is written before CMake makes the folder; in a fresh clone there is no build/ yet.
     mkdir -p "$(dirname "$1")"
+    # Debian's Qt 6.8 source makes Qt's CMake packages skip their plugins' targets unless told not to;
+    # the install rules copy the platform and style plugins by their targets.
     cmake -S "$source_dir" -B "$1" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_PREFIX_PATH="$qt_prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
+        -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
         -DHIGHROLL_BUILD_TESTS=OFF -DHIGHROLL_BUILD_TOOLS=OFF -DHIGHROLL_WARNINGS_AS_ERRORS=ON \
         >"$1.configure.log" 2>&1 ||
         fail "configuring HighRoll for Windows failed; the end of $1.configure.log:
@@ -321,7 +324,8 @@ write_installer_files() { # <file list>
 }
 
 build_installer() {
-    local script setup=$build/$package-setup.exe
+    local script
+    setup=$build/$package-setup.exe
     script=$(sed -n 's/^HIGHROLL_WINDOWS_INSTALLER_SCRIPT:INTERNAL=//p' "$build/CMakeCache.txt")
     [ -f "$script" ] || fail "the build configured no installer script (HIGHROLL_WINDOWS_INSTALLER_SCRIPT)"
     write_installer_files "$build/installer-files.nsh"
@@ -360,7 +364,7 @@ build_game
 if [ "$mode" = no-wine ]; then
     exit 0
 fi
-echo "Playing a game under Wine"
-bash tests/packaging/play-under-wine.sh "$stage" docs/screenshot.png "$build/screenshot-wine.png" ||
+echo "Installing and playing a game under Wine"
+bash tests/packaging/play-under-wine.sh "$stage" "$setup" docs/screenshot.png "$build/screenshot-wine.png" ||
     fail "the game did not play under Wine (above)"
 echo "The Windows build plays under Wine; its screenshot: $build/screenshot-wine.png"

@@ -63,9 +63,10 @@ Options define(QCommandLineParser& parser)
     parser.setApplicationDescription(
         CommandLine::tr("A dice game: roll a die against the computer; the higher roll scores."));
     const QCommandLineOption help = parser.addHelpOption();
+    // lupdate keeps a translator comment only on the line right before the tr() call.
     //: The description of -v, --version in --help.
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     CommandLine::tr("Prints the program's name and version."));
+    const QString versionDescription = CommandLine::tr("Prints the program's name and version.");
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, versionDescription);
     parser.addOption(version);
     for (const QtOption& qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));

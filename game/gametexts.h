@@ -12,8 +12,11 @@ namespace GameTexts {
 // The context the texts are translated in: the window's class, so Form1::tr() finds them.
 inline constexpr char kContext[] = "Form1";
 
-//: The button's caption when it starts a roll of the player's die. Short: it must fit the button
-//: (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.
+//: The button's caption whenever pressing it starts something: after the computer's roll it starts
+//: the player's die, and over a result the same button starts the next game (the computer's die rolls
+//: first). One word for both ("Go", "Play"), not a word for throwing the player's die. Short: it must
+//: fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button
+//: with this word.
 inline constexpr const char* kBegin = QT_TRANSLATE_NOOP("Form1", "Begin");
 //: The button's caption while the player's die rolls; pressing it stops the die. Short: it must fit
 //: the button. The spoken instructions name the button with this word.

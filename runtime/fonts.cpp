@@ -31,8 +31,13 @@ const std::array<Substitute, 3>& substitutes()
 {
     static const std::array<Substitute, 3> table{{
         // Liberation Mono has the metrics of Courier New, so captions fill their labels the same way.
+        // Courier New also draws Arabic and Hebrew, which the Latin look-alikes lack: Noto Sans Arabic
+        // UI (fonts-noto-ui-core: Noto's Arabic and Persian with a line no taller than a Latin face's)
+        // and Miriam Mono CLM, Culmus's monospaced Hebrew (culmus). Each draws only what the faces
+        // before it lack, and both come before the last resort, whose Arabic is monospaced.
         {QLatin1StringView("Courier New"),
-         {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"), QStringLiteral("DejaVu Sans Mono")},
+         {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"), QStringLiteral("Noto Sans Arabic UI"),
+          QStringLiteral("Miriam Mono CLM"), QStringLiteral("DejaVu Sans Mono")},
          QFont::Monospace,
          std::nullopt},
         // Bebas Neue's bold is the closest heavy condensed display face in Debian; Impact itself has one
@@ -42,9 +47,11 @@ const std::array<Substitute, 3>& substitutes()
          {QStringLiteral("Bebas Neue Bold"), QStringLiteral("DejaVu Sans Condensed")},
          QFont::SansSerif,
          std::nullopt},
-        // Arial Black is a black-weight grotesque; Lato's black weight is the nearest in Debian.
+        // Arial Black is a black-weight grotesque; Lato's black weight is the nearest in Debian; for
+        // Arabic and Hebrew, Noto Sans Arabic UI's bold and Culmus's heavy Aharoni.
         {QLatin1StringView("Arial Black"),
-         {QStringLiteral("Lato Black"), QStringLiteral("Lato"), QStringLiteral("DejaVu Sans")},
+         {QStringLiteral("Lato Black"), QStringLiteral("Lato"), QStringLiteral("Noto Sans Arabic UI"),
+          QStringLiteral("Aharoni CLM"), QStringLiteral("DejaVu Sans")},
          QFont::SansSerif,
          QFont::Black},
     }};

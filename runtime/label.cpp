@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QRawFont>
+#include <QStyle>
 #include <QTextLayout>
 
 namespace {
@@ -48,6 +49,10 @@ Label::Label(QWidget* parent)
     setTextFormat(Qt::PlainText);
     // A caption wider than its label breaks between words rather than being cut off.
     setWordWrap(true);
+    // The caption is moved onto its baseline with the top contents margin, which is negative for a
+    // script drawn in a fallback font with a taller line; Qt would otherwise widen a negative margin to
+    // the window's safe area (none, for a control inside the window), leaving such a caption below it.
+    setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
 }
 
 void Label::setCaption(const QString& caption)
@@ -91,7 +96,10 @@ void Label::fitCaption()
     // Every caption stands on the baseline of the label's full-size font, so a smaller caption, or one
     // drawn in a fallback font with a taller line, stays in line with the captions beside it.
     const qreal baseline = drawnLine(m_fullFont, QStringLiteral("0")).ascent;
-    const Qt::Alignment horizontal = alignment() & Qt::AlignHorizontal_Mask;
+    // Where QLabel puts the line: a caption's own writing direction turns a relative alignment around.
+    const Qt::Alignment horizontal =
+        QStyle::visualAlignment(text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment()) &
+        (Qt::AlignLeft | Qt::AlignRight | Qt::AlignHCenter);
     QFont fitted = m_fullFont;
     // Fonts here are sized in pixels; the loop steps one pixel at a time from the full size down, until
     // the caption's ink lies inside the label, placed as the label places the line.

@@ -38,6 +38,21 @@ QString catalogueFile(const QString& catalogue, const QString& language, const Q
     return QDir(directory).filePath(catalogue + QLatin1Char('_') + language + QLatin1String(".qm"));
 }
 
+// Where Qt's catalogue of language may be: Qt's own folder first, then the program's (Windows ships it
+// beside the program's), each from the language's full name down to its base.
+QStringList qtCatalogueFiles(const QString& language, const QStringList& programDirectories)
+{
+    const QStringList directories =
+        QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath)} + programDirectories;
+    QStringList files;
+    for (const QString& name : namesOf(language)) {
+        for (const QString& directory : directories) {
+            files << catalogueFile(QStringLiteral("qtbase"), name, directory);
+        }
+    }
+    return files;
+}
+
 } // namespace
 
 Translations::Translations(const QStringList& languages, const QStringList& directories)
@@ -61,9 +76,7 @@ Translations::Translations(const QStringList& languages, const QStringList& dire
                     return;
                 }
                 m_language = name;
-                QStringList qtDirectories{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
-                qtDirectories << directories;
-                loadCatalogue(m_qt, QStringLiteral("qtbase"), name, qtDirectories);
+                m_qt = std::make_unique<QtCatalogue>(name, qtCatalogueFiles(name, directories));
                 return;
             }
         }
@@ -77,23 +90,9 @@ Translations::Translations()
 Translations::~Translations()
 {
     if (m_installed && QCoreApplication::instance() != nullptr) {
-        QCoreApplication::removeTranslator(&m_qt);
+        QCoreApplication::removeTranslator(m_qt.get());
         QCoreApplication::removeTranslator(&m_program);
     }
-}
-
-bool Translations::loadCatalogue(QTranslator& translator, const QString& name, const QString& language,
-                                 const QStringList& directories)
-{
-    for (const QString& candidate : namesOf(language)) {
-        for (const QString& directory : directories) {
-            const QString file = catalogueFile(name, candidate, directory);
-            if (QFileInfo::exists(file) && translator.load(file)) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
 QString Translations::languageName() const
@@ -116,9 +115,9 @@ void Translations::install()
         return;
     }
     m_installed = true;
-    if (!m_qt.isEmpty()) {
-        QCoreApplication::installTranslator(&m_qt);
-    }
+    // Qt's words are read only when Qt first asks for one; installing them asks only which way the
+    // language is written, which sets the application's layout direction.
+    QCoreApplication::installTranslator(m_qt.get());
     // Installed last, so it is asked first.
     QCoreApplication::installTranslator(&m_program);
 }

@@ -8,8 +8,9 @@
 # package's ITS rules translate its desktop entry and metainfo.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libwayland-dev qt6-tools-dev qt6-l10n-tools gettext appstream)
 # Look-alikes of the layout's faces: Liberation Mono for Courier New, Bebas Neue for Impact, Lato Black
-# for Arial Black; and the CJK faces that draw the Japanese, Chinese and Korean captions.
-FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato fonts-noto-cjk)
+# for Arial Black; the CJK faces that draw the Japanese, Chinese and Korean captions; Noto's Arabic UI
+# faces for Arabic and Persian, and Culmus's Hebrew faces (a monospaced one and a heavy one).
+FONT_PACKAGES=(fonts-liberation fonts-bebas-neue fonts-lato fonts-noto-cjk fonts-noto-ui-core culmus)
 # Qt's own catalogues, for the words of its standard buttons in the player's language.
 LANGUAGE_PACKAGES=(qt6-translations-l10n)
 # A private X desktop to run the program on (a server, a window manager, xdotool to press its keys,

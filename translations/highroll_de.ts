@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
         <translation>Gibt den Namen und die Version des Programms aus.</translation>
     </message>
     <message>
@@ -95,7 +96,7 @@
     </message>
     <message>
         <source>Begin</source>
-        <extracomment>The button&apos;s caption when it starts a roll of the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
         <translation>Start</translation>
     </message>
     <message>
@@ -116,7 +117,7 @@
     <message>
         <source>It&apos;s a Tie!</source>
         <extracomment>The result line when both rolls are equal. It must fit a box about 200 pixels wide in a bold monospaced face (about 12 characters).</extracomment>
-        <translation>Gleichstand!</translation>
+        <translation>Unentschieden!</translation>
     </message>
     <message>
         <source>Roll for the money</source>

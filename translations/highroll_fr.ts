@@ -6,21 +6,22 @@
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
         <extracomment>The first line of --help, after the usage line.</extracomment>
-        <translation>Un jeu de dés : lancez un dé contre l&apos;ordinateur ; le plus haut lancer marque.</translation>
+        <translation>Un jeu de dés&#xa0;: lancez un dé contre l&apos;ordinateur&#x202f;; le plus haut lancer marque.</translation>
     </message>
     <message>
         <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
         <translation>Affiche le nom et la version du programme.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for the options.</source>
         <extracomment>After a mistake on the command line, on the same line. %1 is the program&apos;s name.</extracomment>
-        <translation>Essayez « %1 --help » pour voir les options.</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour voir les options.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line that is not an option. %1 is the word.</extracomment>
-        <translation>Argument inattendu « %1 ».</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -28,7 +29,7 @@
     <message>
         <source>lost the display (%1): %2</source>
         <extracomment>%1 names the display (&quot;DISPLAY=:0&quot;), %2 is the reason the system gave (in English).</extracomment>
-        <translation>affichage perdu (%1) : %2</translation>
+        <translation>affichage perdu (%1)&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -38,14 +39,14 @@
 
 %1</source>
         <extracomment>The message box&apos;s text; %1 says what went wrong (often in English: the program&apos;s own words).</extracomment>
-        <translation>Le jeu s&apos;est arrêté à cause d&apos;une erreur interne :
+        <translation>Le jeu s&apos;est arrêté à cause d&apos;une erreur interne&#xa0;:
 
 %1</translation>
     </message>
     <message>
         <source>run-time error: %1</source>
         <extracomment>The line on the terminal; %1 says what went wrong (often in English: the program&apos;s own words).</extracomment>
-        <translation>erreur d&apos;exécution : %1</translation>
+        <translation>erreur d&apos;exécution&#xa0;: %1</translation>
     </message>
     <message>
         <source>out of memory</source>
@@ -62,7 +63,7 @@
     <message>
         <source>Win?</source>
         <extracomment>The result line before the first game has a result. It must fit a box about 200 pixels wide in a bold monospaced face (12 characters; 7 CJK characters).</extracomment>
-        <translation>Gagné ?</translation>
+        <translation>Gagné&#x202f;?</translation>
     </message>
     <message>
         <source>You</source>
@@ -95,7 +96,7 @@
     </message>
     <message>
         <source>Begin</source>
-        <extracomment>The button&apos;s caption when it starts a roll of the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
         <translation>Jouer</translation>
     </message>
     <message>
@@ -111,12 +112,12 @@
     <message>
         <source>You Win!!!</source>
         <extracomment>The result line when the player rolled higher. It must fit a box about 200 pixels wide in a bold monospaced face (about 12 characters).</extracomment>
-        <translation>Gagné !!!</translation>
+        <translation>Gagné&#x202f;!!!</translation>
     </message>
     <message>
         <source>It&apos;s a Tie!</source>
         <extracomment>The result line when both rolls are equal. It must fit a box about 200 pixels wide in a bold monospaced face (about 12 characters).</extracomment>
-        <translation>Égalité !</translation>
+        <translation>Égalité&#x202f;!</translation>
     </message>
     <message>
         <source>Roll for the money</source>
@@ -136,7 +137,7 @@
     <message>
         <source>The computer rolled %1. Press %2 to roll your die.</source>
         <extracomment>Spoken when the computer&apos;s die has stopped. %1 is the computer&apos;s roll (a digit 1 to 6), %2 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>L&apos;ordinateur a fait %1. Appuyez sur %2 pour lancer votre dé.</translation>
+        <translation>L&apos;ordi a fait %1. Appuyez sur %2 pour lancer votre dé.</translation>
     </message>
     <message>
         <source>Your die is rolling. Press %1 to stop it.</source>
@@ -146,12 +147,12 @@
     <message>
         <source>You rolled %1. %2 Score: computer %3, you %4. Press %5 for the next game.</source>
         <extracomment>Spoken after the player stops the die. %1 is the player&apos;s roll (a digit), %2 the result line (&quot;You Win!!!&quot;, &quot;You Lose...&quot; or &quot;It&apos;s a Tie!&quot;), %3 the computer&apos;s score, %4 the player&apos;s score (whole numbers), %5 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>Vous avez fait %1. %2 Score : ordinateur %3, vous %4. Appuyez sur %5 pour la partie suivante.</translation>
+        <translation>Vous avez fait %1. %2 Score&#xa0;: ordi %3, moi %4. Appuyez sur %5 pour la partie suivante.</translation>
     </message>
     <message>
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
-        <translation>Le dé de l&apos;ordinateur roule.</translation>
+        <translation>Le dé de l&apos;ordi roule.</translation>
     </message>
 </context>
 <context>
@@ -159,11 +160,11 @@
     <message>
         <source>cannot start: no display could be opened (%1): %2</source>
         <extracomment>%1 names the display (&quot;DISPLAY=:0&quot;), %2 is the reason the system gave (in English).</extracomment>
-        <translation>impossible de démarrer : aucun affichage n&apos;a pu être ouvert (%1) : %2</translation>
+        <translation>impossible de démarrer&#xa0;: aucun affichage n&apos;a pu être ouvert (%1)&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
-        <translation>impossible de démarrer : aucun affichage (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)</translation>
+        <translation>impossible de démarrer&#xa0;: aucun affichage (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)</translation>
     </message>
 </context>
 <context>

@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
         <translation>プログラムの名前とバージョンを表示します。</translation>
     </message>
     <message>
@@ -95,8 +96,8 @@
     </message>
     <message>
         <source>Begin</source>
-        <extracomment>The button&apos;s caption when it starts a roll of the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
-        <translation>振る</translation>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <translation>スタート</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -136,22 +137,22 @@
     <message>
         <source>The computer rolled %1. Press %2 to roll your die.</source>
         <extracomment>Spoken when the computer&apos;s die has stopped. %1 is the computer&apos;s roll (a digit 1 to 6), %2 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>コンピュータの目は%1です。「%2」を押してサイコロを振ってください。</translation>
+        <translation>CPUの目は%1です。「%2」を押してサイコロを振ってください。</translation>
     </message>
     <message>
         <source>Your die is rolling. Press %1 to stop it.</source>
         <extracomment>Spoken as the player&apos;s die starts rolling. %1 is the button&apos;s caption &quot;Stop&quot;.</extracomment>
-        <translation>あなたのサイコロが回っています。「%1」を押して止めてください。</translation>
+        <translation>自分のサイコロが回っています。「%1」を押して止めてください。</translation>
     </message>
     <message>
         <source>You rolled %1. %2 Score: computer %3, you %4. Press %5 for the next game.</source>
         <extracomment>Spoken after the player stops the die. %1 is the player&apos;s roll (a digit), %2 the result line (&quot;You Win!!!&quot;, &quot;You Lose...&quot; or &quot;It&apos;s a Tie!&quot;), %3 the computer&apos;s score, %4 the player&apos;s score (whole numbers), %5 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>あなたの目は%1です。%2 得点：コンピュータ %3、あなた %4。「%5」を押すと次のゲームです。</translation>
+        <translation>自分の目は%1です。%2 得点：CPU %3、自分 %4。「%5」を押すと次のゲームです。</translation>
     </message>
     <message>
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
-        <translation>コンピュータのサイコロが回っています。</translation>
+        <translation>CPUのサイコロが回っています。</translation>
     </message>
 </context>
 <context>

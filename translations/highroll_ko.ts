@@ -6,10 +6,11 @@
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
         <extracomment>The first line of --help, after the usage line.</extracomment>
-        <translation>주사위 게임: 컴퓨터와 주사위를 굴려 높은 눈이 점수를 얻습니다.</translation>
+        <translation>주사위 게임: 컴퓨터와 주사위를 굴려 겨루고, 더 높은 눈이 나온 쪽이 점수를 얻습니다.</translation>
     </message>
     <message>
         <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
         <translation>프로그램 이름과 버전을 출력합니다.</translation>
     </message>
     <message>
@@ -95,8 +96,8 @@
     </message>
     <message>
         <source>Begin</source>
-        <extracomment>The button&apos;s caption when it starts a roll of the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
-        <translation>굴리기</translation>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <translation>시작</translation>
     </message>
     <message>
         <source>Stop</source>

@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
         <translation>Mostra o nome e a versão do programa.</translation>
     </message>
     <message>
@@ -95,7 +96,7 @@
     </message>
     <message>
         <source>Begin</source>
-        <extracomment>The button&apos;s caption when it starts a roll of the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
         <translation>Jogar</translation>
     </message>
     <message>
@@ -146,7 +147,7 @@
     <message>
         <source>You rolled %1. %2 Score: computer %3, you %4. Press %5 for the next game.</source>
         <extracomment>Spoken after the player stops the die. %1 is the player&apos;s roll (a digit), %2 the result line (&quot;You Win!!!&quot;, &quot;You Lose...&quot; or &quot;It&apos;s a Tie!&quot;), %3 the computer&apos;s score, %4 the player&apos;s score (whole numbers), %5 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>Você tirou %1. %2 Placar: máquina %3, você %4. Pressione %5 para o próximo jogo.</translation>
+        <translation>Você tirou %1. %2 Placar: máquina %3, eu %4. Pressione %5 para o próximo jogo.</translation>
     </message>
     <message>
         <source>The computer&apos;s die is rolling.</source>

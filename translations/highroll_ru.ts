@@ -6,10 +6,11 @@
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
         <extracomment>The first line of --help, after the usage line.</extracomment>
-        <translation>Игра в кости: бросьте кубик против компьютера; очки получает больший бросок.</translation>
+        <translation>Игра в кости: бросьте кубик против компьютера; очки получает тот, у кого выпало больше.</translation>
     </message>
     <message>
         <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
         <translation>Выводит название и версию программы.</translation>
     </message>
     <message>
@@ -95,8 +96,8 @@
     </message>
     <message>
         <source>Begin</source>
-        <extracomment>The button&apos;s caption when it starts a roll of the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
-        <translation>Бросить</translation>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Stop</source>

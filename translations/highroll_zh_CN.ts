@@ -10,6 +10,7 @@
     </message>
     <message>
         <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
         <translation>显示程序名称和版本。</translation>
     </message>
     <message>
@@ -95,8 +96,8 @@
     </message>
     <message>
         <source>Begin</source>
-        <extracomment>The button&apos;s caption when it starts a roll of the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
-        <translation>掷骰子</translation>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -131,7 +132,7 @@
     <message>
         <source>          P r e s s  Y o u r  L u c k ! ! !         </source>
         <extracomment>The text the window title scrolls while the game waits: your language&apos;s &quot;press your luck&quot;, spaced out as the English is: a space between letters, two between words, 10 spaces before and 9 after. Its length is where the scrolling wraps and the title shows 60 characters of it at a time: keep it between 30 and 60 characters (the English has 52).</extracomment>
-        <translation>          试 试  你 的  运 气 ！ ！ ！         </translation>
+        <translation>          试 试 手 气 ！ ！ ！         </translation>
     </message>
     <message>
         <source>The computer rolled %1. Press %2 to roll your die.</source>

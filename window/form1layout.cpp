@@ -143,7 +143,9 @@ constexpr std::array kControls{
                .font = kValueFont,
                .foreground = kBlack,
                .background = kGreen,
-               .opaque = true},
+               .opaque = true,
+               // The italic digit leans out past its right edge: at the left, it is drawn whole.
+               .align = TextAlign::LeftInEveryDirection},
     // The pips form a three-by-three grid on the die at offsets 120, 600 and 1080.
     pip(0, 120, 120),
     pip(1, 1080, 120),

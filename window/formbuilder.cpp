@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QPalette>
+#include <QStyle>
 
 namespace {
 
@@ -47,7 +48,7 @@ QObject& create(Form& form, const FormLayout& layout, const ControlRow& row)
         auto* label = new Label(&form);
         label->setCaption(captionOf(layout, row));
         label->setFont(fontOf(row.font));
-        label->setAlignment(alignmentOf(row.align));
+        label->setAlignment(alignmentOf(row.align, form.layoutDirection()));
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor::fromRgb(row.foreground));
         palette.setColor(QPalette::Window, QColor::fromRgb(row.background));
@@ -70,7 +71,8 @@ ControlSet build(Form& form, const FormLayout& layout)
 {
     form.setObjectName(QString(layout.name));
     form.setCaption(layout.caption.toString());
-    form.setFixedSize(Units::twipsToPixels(layout.widthTwips, layout.heightTwips));
+    const QRect client(QPoint(0, 0), Units::twipsToPixels(layout.widthTwips, layout.heightTwips));
+    form.setFixedSize(client.size());
     QPalette palette = form.palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(layout.background));
     form.setPalette(palette);
@@ -82,7 +84,11 @@ ControlSet build(Form& form, const FormLayout& layout)
         const QString name(row.name);
         control.setObjectName(name);
         if (auto* widget = qobject_cast<QWidget*>(&control)) {
-            widget->setGeometry(Units::twipsToPixels(row.rect));
+            // The table is drawn left to right. A window laid out right to left (the player's language
+            // is written so, or Qt's -reverse) is its mirror image: each rectangle reflected about the
+            // window's vertical centre line, in pixels, so the two halves match to the pixel.
+            widget->setGeometry(
+                QStyle::visualRect(form.layoutDirection(), client, Units::twipsToPixels(row.rect)));
             // Rows come top of the stack first: each new control goes beneath all that came before.
             widget->lower();
         }

@@ -17,18 +17,26 @@
 
 enum class ControlKind { Timer, CommandButton, Label, Shape };
 
-enum class TextAlign { Left, Center, Right };
+// LeftInEveryDirection stays at the left when the window is mirrored: for a caption whose ink leans out
+// past its right edge (an italic digit), which a mirrored, right-aligned caption would have cut off.
+enum class TextAlign { Left, Center, Right, LeftInEveryDirection };
 
-// How a caption sits in its label: aligned as asked, always at the top, as in the original forms.
-inline Qt::Alignment alignmentOf(TextAlign align)
+// How a caption sits in its label: aligned as asked, always at the top, as in the original forms. The
+// table is written left to right; in a window laid out right to left the sides swap (a caption that
+// starts at its box's left edge starts at its right edge), whatever the direction of the caption's own
+// text: a number beside a mirrored caption sits where the mirrored picture puts it.
+inline Qt::Alignment alignmentOf(TextAlign align, Qt::LayoutDirection direction = Qt::LeftToRight)
 {
+    const bool mirrored = direction == Qt::RightToLeft;
     switch (align) {
     case TextAlign::Left:
-        return Qt::AlignLeft | Qt::AlignTop;
+        return mirrored ? Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop;
     case TextAlign::Center:
         return Qt::AlignHCenter | Qt::AlignTop;
     case TextAlign::Right:
-        return Qt::AlignRight | Qt::AlignTop;
+        return mirrored ? Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop : Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::LeftInEveryDirection:
+        return Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }

@@ -219,10 +219,11 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
     EXPECT_TRUE(rolled.match(steps[3][2]).hasMatch()) << steps[3][2].toStdString();
 }
 
-// Both keys in English, and a game in German and one in Japanese.
+// Both keys in English, and a game in German, one in Japanese and one in Arabic, mirrored.
 INSTANTIATE_TEST_SUITE_P(KeysAndLanguages, PlayedByEar,
                          ::testing::Values(Play{"space", ""}, Play{"Return", ""},
-                                           Play{"space", "de_DE.UTF-8"}, Play{"Return", "ja_JP.UTF-8"}),
+                                           Play{"space", "de_DE.UTF-8"}, Play{"Return", "ja_JP.UTF-8"},
+                                           Play{"space", "ar_EG.UTF-8"}),
                          [](const auto& param) {
                              const std::string locale = param.param.locale;
                              return std::string(param.param.key) +

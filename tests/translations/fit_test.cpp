@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every language's words fit the boxes the layout gives them: the real window is built in each shipped
 // language, in the fonts the package recommends, and every caption a control can show is drawn whole
-// inside its own box, clear of every other caption's box, in real glyphs (no missing-glyph boxes).
+// inside its own box, clear of every other caption's box, in real glyphs (no missing-glyph boxes), on
+// the baseline of the captions beside it.
 #include "form1.h"
 #include "gametexts.h"
 #include "splitmix64.h"
 #include "translations.h"
+
+#include <functional>
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -17,18 +20,17 @@
 
 namespace {
 
-// The box in which text's ink lies when drawn in rect with flags, not clipped: what a label shows
-// when nothing of it is cut.
-QRect inkOf(const QString& text, const QFont& font, const QRect& rect, int flags)
+// The box in which the ink of what draw paints lies, not clipped: draw's origin is rect's top left, and
+// there is room on every side for ink that would fall outside rect.
+QRect inkOf(const QRect& rect, const std::function<void(QPainter&)>& draw)
 {
-    // Room on every side for ink that would fall outside the box.
     const int room = rect.width() + rect.height();
     QImage canvas(rect.size() + QSize(2 * room, 2 * room), QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
-    painter.setFont(font);
+    painter.translate(room, room);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(QPoint(room, room), rect.size()), flags | Qt::TextDontClip, text);
+    draw(painter);
     painter.end();
     QRect ink;
     for (int y = 0; y < canvas.height(); ++y) {
@@ -65,10 +67,12 @@ class TranslationFit : public ::testing::TestWithParam<QString> {};
 
 TEST_P(TranslationFit, everyCaptionIsWholeInItsBoxClearOfItsNeighboursInRealGlyphs)
 {
-    for (const char* family : {"Liberation Mono", "Lato", "Noto Sans Mono CJK JP"}) {
+    for (const char* family : {"Liberation Mono", "Lato", "Noto Sans Mono CJK JP", "Noto Sans Arabic UI",
+                               "Miriam Mono CLM", "Aharoni CLM"}) {
         if (!QFontDatabase::hasFamily(QString::fromLatin1(family))) {
             GTEST_SKIP() << "the recommended font " << family
-                         << " is not installed (fonts-liberation, fonts-lato, fonts-noto-cjk)";
+                         << " is not installed (fonts-liberation, fonts-lato, fonts-noto-cjk, "
+                            "fonts-noto-ui-core, culmus)";
         }
     }
     Translations translations({GetParam()}, {QStringLiteral(HIGHROLL_TRANSLATIONS_DIR)});
@@ -77,11 +81,11 @@ TEST_P(TranslationFit, everyCaptionIsWholeInItsBoxClearOfItsNeighboursInRealGlyp
     SplitMix64 random;
     Form1 form(random);
     ControlSet& controls = form.controls();
-    // The sizes the layout asks for: a caption drawn much smaller than its neighbours is too long.
-    std::map<QWidget*, int> fullSize;
+    // The fonts the layout asks for: a caption drawn much smaller than its neighbours is too long.
+    std::map<QWidget*, QFont> fullFont;
     for (const auto& [name, control] : controls.all()) {
         if (auto* widget = qobject_cast<QWidget*>(control)) {
-            fullSize[widget] = widget->font().pixelSize();
+            fullFont[widget] = widget->font();
         }
     }
     form.show();
@@ -124,11 +128,30 @@ TEST_P(TranslationFit, everyCaptionIsWholeInItsBoxClearOfItsNeighboursInRealGlyp
             }
             auto* label = qobject_cast<Label*>(control);
             label->setCaption(text);
-            EXPECT_GE(label->font().pixelSize(), fullSize[label] * 85 / 100) << "drawn much smaller";
-            const int flags =
-                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            const QRect ink =
-                inkOf(text, label->font(), label->contentsRect().translated(box.topLeft()), flags);
+            EXPECT_GE(label->font().pixelSize(), fullFont[label].pixelSize() * 85 / 100)
+                << "drawn much smaller";
+            // Written in its own direction, placed as QLabel places it: what a label shows when nothing
+            // of it is cut.
+            const QRect ink = inkOf(label->contentsRect().translated(box.topLeft()), [&](QPainter& painter) {
+                painter.setFont(label->font());
+                painter.drawText(
+                    QRect(QPoint(), label->contentsRect().size()),
+                    static_cast<int>(label->alignment()) | Qt::TextDontClip |
+                        (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                        (text.isRightToLeft() ? Qt::TextForceRightToLeft : Qt::TextForceLeftToRight),
+                    text);
+            });
+            // The label's own picture stands where the caption stands drawn on the full-size font's
+            // baseline: the baseline of the captions and scores beside it.
+            const QRect painted = inkOf(box, [&](QPainter& painter) {
+                label->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+            });
+            const QRect onBaseline = inkOf(box, [&](QPainter& painter) {
+                painter.setFont(label->font());
+                painter.drawText(QPointF(0, QFontMetricsF(fullFont[label]).ascent()), text);
+            });
+            EXPECT_NEAR(painted.top(), onBaseline.top(), 1) << "off the baseline";
+            EXPECT_NEAR(painted.bottom(), onBaseline.bottom(), 1) << "off the baseline";
             ASSERT_FALSE(ink.isEmpty());
             EXPECT_TRUE(box.contains(ink)) << "ink at " << ink.left() << "," << ink.top() << " to "
                                            << ink.right() << "," << ink.bottom() << " runs out of its box";

@@ -6,8 +6,10 @@
 #include "gamefixture.h"
 #include "translations.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
 
 namespace {
 
@@ -47,6 +49,10 @@ TEST_F(SystemLanguage, picksTheCatalogueShowsEnglishAsWrittenAndWritesAsciiDigit
     rollingTick(2, 0.01f);
     form.Timer2_Timer();
     steps.push_back(shown());
+
+    // Laid out in the language's direction: mirrored in Arabic, Hebrew and Persian.
+    EXPECT_EQ(form.layoutDirection(),
+              QLocale(expected.isEmpty() ? QStringLiteral("en") : expected).textDirection());
 
     static const QRegularExpression asciiDigits(QStringLiteral("^[0-9]+$"));
     for (const char* name : {"Num", "ctop", "ytop", "cscore", "yscore"}) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <string_view>
 
 #include <QTest>
 
@@ -89,6 +90,50 @@ TEST_F(BuiltForm1, everyControlLandsOnItsTwipsRectangle)
         widgets += row.kind == ControlKind::Timer ? 0 : 1;
     }
     EXPECT_EQ(widgets, 22); // the button, 11 labels, 3 shapes and 7 pips
+}
+
+TEST_F(BuiltForm1, rightToLeftIsTheMirrorImageWithCaptionsAtTheOtherSide)
+{
+    Form mirrored;
+    mirrored.setLayoutDirection(Qt::RightToLeft); // as Qt's -reverse or a language written so sets it
+    const ControlSet built = FormBuilder::build(mirrored, form1Layout());
+    const auto mirror = [this](const QRect& ltr) {
+        return ltr.translated(form.width() - ltr.left() - ltr.right() - 1, 0);
+    };
+    for (const auto& [name, control] : built.all()) {
+        if (const auto* rtl = qobject_cast<QWidget*>(control)) {
+            EXPECT_EQ(rtl->geometry(), mirror(widget(name).geometry())) << name.toStdString();
+        }
+    }
+    for (int index = 0; index < 7; ++index) {
+        EXPECT_EQ(built.shapeArray(QStringLiteral("Pip"))(index).geometry(), mirror(pip(index).geometry()));
+    }
+    // Which side of its box a caption's ink keeps to (-1 left, 1 right, 0 centred up to its glyphs'
+    // bearings): words and numbers swap sides, the result line stays centred and the die's italic digit
+    // at the left, where it is drawn whole.
+    const auto side = [](QWidget& label) {
+        QImage image(label.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren); // the caption, not the panel
+        int left = image.width();
+        int right = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 100) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        const int leftOver = image.width() - 1 - right - left;
+        return std::abs(leftOver) <= 4 ? 0 : leftOver > 0 ? -1 : 1;
+    };
+    for (const char* name : {"Label3", "Comp", "ctop", "cscore", "winlose", "Num"}) {
+        const int ltr = side(widget(QString::fromLatin1(name)));
+        EXPECT_EQ(side(*qobject_cast<QWidget*>(built.all().at(QString::fromLatin1(name)))),
+                  std::string_view(name) == "Num" ? ltr : -ltr)
+            << name;
+    }
 }
 
 TEST_F(BuiltForm1, controlsAreStackedInTableOrder)

@@ -1,0 +1,178 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A dice game: roll a die against the computer; the higher roll scores.</source>
+        <extracomment>The first line of --help, after the usage line.</extracomment>
+        <translation>משחק קוביות: מטילים קובייה מול המחשב; מי שמקבל מספר גבוה יותר זוכה בנקודות.</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s name and version.</source>
+        <extracomment>The description of -v, --version in --help.</extracomment>
+        <translation>מציג את שם התוכנית ואת הגרסה שלה.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <extracomment>After a mistake on the command line, on the same line. %1 is the program&apos;s name.</extracomment>
+        <translation>להצגת האפשרויות יש להריץ &quot;%1 --help&quot;.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <extracomment>A word on the command line that is not an option. %1 is the word.</extracomment>
+        <translation>ארגומנט לא צפוי: &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayLossGuard</name>
+    <message>
+        <source>lost the display (%1): %2</source>
+        <extracomment>%1 names the display (&quot;DISPLAY=:0&quot;), %2 is the reason the system gave (in English).</extracomment>
+        <translation>החיבור לתצוגה אבד (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>run-time error: %1</source>
+        <extracomment>The line on the terminal; %1 says what went wrong (often in English: the program&apos;s own words).</extracomment>
+        <translation>שגיאת זמן ריצה: %1</translation>
+    </message>
+    <message>
+        <source>The game stopped because of an internal error:
+
+%1</source>
+        <extracomment>The message box&apos;s text; %1 says what went wrong (often in English: the program&apos;s own words).</extracomment>
+        <translation>המשחק נעצר בגלל שגיאה פנימית:
+
+%1</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>אין די זיכרון</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Roll Dice</source>
+        <extracomment>The button&apos;s caption as the game opens, until the computer&apos;s first roll stops (a moment after the start). It must fit the button: about 200 pixels of a large heavy face (about 9 Latin letters, 5 CJK characters).</extracomment>
+        <translation>הטלה</translation>
+    </message>
+    <message>
+        <source>Win?</source>
+        <extracomment>The result line before the first game has a result. It must fit a box about 200 pixels wide in a bold monospaced face (12 characters; 7 CJK characters).</extracomment>
+        <translation>ניצחון?</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <comment>score</comment>
+        <extracomment>The player&apos;s name beside the player&apos;s score. A box of 3 letters of a bold monospaced face (2 CJK characters); the score is drawn right after it.</extracomment>
+        <translation>אני</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>score</comment>
+        <extracomment>The computer&apos;s name beside the computer&apos;s score. A box of 7 letters of a bold monospaced face (4 CJK characters); the score is drawn right after it.</extracomment>
+        <translation>המחשב</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <extracomment>Heads the two scores. A box of 6 characters of a bold monospaced face (3 CJK characters).</extracomment>
+        <translation>תוצאה:</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <comment>roll</comment>
+        <extracomment>Heads the player&apos;s roll in the panel of rolls. A box of 8 letters of a bold monospaced face (4 CJK characters).</extracomment>
+        <translation>אני</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <comment>roll</comment>
+        <extracomment>Heads the computer&apos;s roll in the panel of rolls. A box of 9 letters of a bold monospaced face (5 CJK characters).</extracomment>
+        <translation>המחשב</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The button&apos;s caption whenever pressing it starts something: after the computer&apos;s roll it starts the player&apos;s die, and over a result the same button starts the next game (the computer&apos;s die rolls first). One word for both (&quot;Go&quot;, &quot;Play&quot;), not a word for throwing the player&apos;s die. Short: it must fit the button (about 200 pixels of a large heavy face). The spoken instructions name the button with this word.</extracomment>
+        <translation>התחלה</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The button&apos;s caption while the player&apos;s die rolls; pressing it stops the die. Short: it must fit the button. The spoken instructions name the button with this word.</extracomment>
+        <translation>עצירה</translation>
+    </message>
+    <message>
+        <source>You Lose...</source>
+        <extracomment>The result line when the computer rolled higher. It must fit a box about 200 pixels wide in a bold monospaced face (about 12 characters).</extracomment>
+        <translation>הפסדת...</translation>
+    </message>
+    <message>
+        <source>You Win!!!</source>
+        <extracomment>The result line when the player rolled higher. It must fit a box about 200 pixels wide in a bold monospaced face (about 12 characters).</extracomment>
+        <translation>ניצחת!!!</translation>
+    </message>
+    <message>
+        <source>It&apos;s a Tie!</source>
+        <extracomment>The result line when both rolls are equal. It must fit a box about 200 pixels wide in a bold monospaced face (about 12 characters).</extracomment>
+        <translation>תיקו!</translation>
+    </message>
+    <message>
+        <source>Roll for the money</source>
+        <extracomment>Window title while the computer&apos;s die rolls. The English has a small &quot;m&quot; here and a capital &quot;M&quot; in the title while the player&apos;s die rolls (&quot;Roll for the Money&quot;): the one-letter difference is the game&apos;s own; keep the two titles as alike, differing only in a small detail if your language allows it.</extracomment>
+        <translation>הטלה על הכסף</translation>
+    </message>
+    <message>
+        <source>Roll for the Money</source>
+        <extracomment>Window title while the player&apos;s die rolls. See &quot;Roll for the money&quot;, the title while the computer&apos;s die rolls: the two differ in the case of one letter.</extracomment>
+        <translation>הטלה על הכסף</translation>
+    </message>
+    <message>
+        <source>          P r e s s  Y o u r  L u c k ! ! !         </source>
+        <extracomment>The text the window title scrolls while the game waits: your language&apos;s &quot;press your luck&quot;, spaced out as the English is: a space between letters, two between words, 10 spaces before and 9 after. Its length is where the scrolling wraps and the title shows 60 characters of it at a time: keep it between 30 and 60 characters (the English has 52).</extracomment>
+        <translation>          נ ס ו  א ת  מ ז ל כ ם ! ! !         </translation>
+    </message>
+    <message>
+        <source>The computer rolled %1. Press %2 to roll your die.</source>
+        <extracomment>Spoken when the computer&apos;s die has stopped. %1 is the computer&apos;s roll (a digit 1 to 6), %2 the button&apos;s caption &quot;Begin&quot;.</extracomment>
+        <translation>המחשב הטיל %1. יש ללחוץ על %2 כדי להטיל את הקובייה שלך.</translation>
+    </message>
+    <message>
+        <source>Your die is rolling. Press %1 to stop it.</source>
+        <extracomment>Spoken as the player&apos;s die starts rolling. %1 is the button&apos;s caption &quot;Stop&quot;.</extracomment>
+        <translation>הקובייה שלך מתגלגלת. יש ללחוץ על %1 כדי לעצור אותה.</translation>
+    </message>
+    <message>
+        <source>You rolled %1. %2 Score: computer %3, you %4. Press %5 for the next game.</source>
+        <extracomment>Spoken after the player stops the die. %1 is the player&apos;s roll (a digit), %2 the result line (&quot;You Win!!!&quot;, &quot;You Lose...&quot; or &quot;It&apos;s a Tie!&quot;), %3 the computer&apos;s score, %4 the player&apos;s score (whole numbers), %5 the button&apos;s caption &quot;Begin&quot;.</extracomment>
+        <translation>הטלת %1. %2 תוצאה: המחשב %3, אני %4. יש ללחוץ על %5 למשחק הבא.</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s die is rolling.</source>
+        <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
+        <translation>הקובייה של המחשב מתגלגלת.</translation>
+    </message>
+</context>
+<context>
+    <name>StartupGuard</name>
+    <message>
+        <source>cannot start: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)</source>
+        <translation>לא ניתן להפעיל: אין תצוגה (לא הוגדרו DISPLAY ולא WAYLAND_DISPLAY)</translation>
+    </message>
+    <message>
+        <source>cannot start: no display could be opened (%1): %2</source>
+        <extracomment>%1 names the display (&quot;DISPLAY=:0&quot;), %2 is the reason the system gave (in English).</extracomment>
+        <translation>לא ניתן להפעיל: לא ניתן לפתוח תצוגה (%1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this catalogue&apos;s language, in that language (&quot;Deutsch&quot;, &quot;日本語&quot;). Every catalogue has it: a catalogue that cannot give it is taken as damaged and the game stays in English.</extracomment>
+        <translation>עברית</translation>
+    </message>
+</context>
+</TS>

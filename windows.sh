@@ -4,7 +4,8 @@
 # Builds HighRoll for 64-bit Windows on Debian 12 or 13 and plays a game with it under Wine.
 #
 #   ./windows.sh                   install what is missing, build Qt (once), build the game, write the
-#                                  zip build/windows/highroll-<version>-windows-x86_64.zip, play it
+#                                  zip build/windows/highroll-<version>-windows-x86_64.zip and the
+#                                  installer highroll-<version>-windows-x86_64-setup.exe, play it
 #   ./windows.sh --no-wine         the same without the game under Wine
 #   ./windows.sh --configure-only  only configure Qt and the game for Windows (no build): the check
 #                                  that this script and cmake/mingw-w64-x86_64.cmake still work
@@ -287,6 +288,48 @@ build_game() {
     (cd "$build/stage" && zip -q -r -X -9 "$zip" "$package") || fail "zip could not write $zip"
     echo "Wrote $zip ($(du -k "$zip" | cut -f1) KiB; unpacked $(du -sk "$stage" | cut -f1) KiB):"
     (cd "$stage" && find . -type f | sed 's|^\./|  |' | sort)
+    build_installer
+}
+
+# The installer holds what the zip holds; its uninstaller removes those files by name and their folders
+# when empty, deepest first. The list of them is written from the staged folder for makensis.
+write_installer_files() { # <file list>
+    local path folders files i
+    mapfile -t folders < <(cd "$stage" && find . -mindepth 1 -type d -printf '%P\n' | sort)
+    mapfile -t files < <(cd "$stage" && find . -type f -printf '%P\n' | sort)
+    for path in "${folders[@]}" "${files[@]}"; do
+        [[ "$path" != *[\\\"\$]* ]] || fail "the staged name $path holds a character NSIS would read"
+    done
+    {
+        echo "!define INSTALLED_KB $(du -sk "$stage" | cut -f1)"
+        echo '!macro HIGHROLL_INSTALL_FILES'
+        for path in "" "${folders[@]}"; do
+            echo "    SetOutPath \"\$INSTDIR${path:+\\${path//\//\\}}\""
+            find "$stage/$path" -mindepth 1 -maxdepth 1 -type f | sort | sed 's/.*/    File "&"/'
+        done
+        echo '!macroend'
+        echo '!macro HIGHROLL_UNINSTALL_FILES'
+        for path in "${files[@]}"; do
+            echo "    Delete \"\$INSTDIR\\${path//\//\\}\""
+        done
+        for ((i = ${#folders[@]} - 1; i >= 0; i--)); do
+            path=${folders[i]}
+            echo "    RMDir \"\$INSTDIR\\${path//\//\\}\""
+        done
+        echo '!macroend'
+    } >"$1"
+}
+
+build_installer() {
+    local script
+    setup=$build/$package-setup.exe
+    script=$(sed -n 's/^HIGHROLL_WINDOWS_INSTALLER_SCRIPT:INTERNAL=//p' "$build/CMakeCache.txt")
+    [ -f "$script" ] || fail "the build configured no installer script (HIGHROLL_WINDOWS_INSTALLER_SCRIPT)"
+    write_installer_files "$build/installer-files.nsh"
+    rm -f "$setup"
+    makensis -V2 -DFILES="$build/installer-files.nsh" -DOUTFILE="$setup" "$script" \
+        >"$build/installer.log" 2>&1 || fail "makensis could not write $setup: $(tail -n 20 "$build/installer.log")"
+    echo "Wrote $setup ($(du -k "$setup" | cut -f1) KiB)"
 }
 
 # --- Configure only: the check that this script and the toolchain file still work -----------------------
@@ -318,7 +361,7 @@ build_game
 if [ "$mode" = no-wine ]; then
     exit 0
 fi
-echo "Playing a game under Wine"
-bash tests/packaging/play-under-wine.sh "$stage" docs/screenshot.png "$build/screenshot-wine.png" ||
+echo "Installing and playing a game under Wine"
+bash tests/packaging/play-under-wine.sh "$stage" "$setup" docs/screenshot.png "$build/screenshot-wine.png" ||
     fail "the game did not play under Wine (above)"
 echo "The Windows build plays under Wine; its screenshot: $build/screenshot-wine.png"

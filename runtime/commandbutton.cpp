@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandbutton.h"
 
+#include "logging.h"
+
 #include <QKeyEvent>
 
 CommandButton::CommandButton(QWidget* parent)
@@ -23,6 +25,18 @@ void CommandButton::setCaption(const QString& caption)
     }
     setText(caption);
     QMetaObject::invokeMethod(this, &CommandButton::publishName, Qt::QueuedConnection);
+    // For the checks that a scaled display draws the caption as the unscaled one does: the style's
+    // measure of it with the button's margins, and the room it has.
+    if (lcFonts().isDebugEnabled()) {
+        const QSize needs = sizeHint();
+        qCDebug(lcFonts).noquote() << QStringLiteral("caption of %1 needs %2x%3 of %4x%5: %6")
+                                          .arg(objectName())
+                                          .arg(needs.width())
+                                          .arg(needs.height())
+                                          .arg(width())
+                                          .arg(height())
+                                          .arg(caption);
+    }
 }
 
 void CommandButton::publishName()

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "label.h"
 
+#include "logging.h"
+
 #include <algorithm>
 
 #include <QFontMetricsF>
@@ -125,4 +127,7 @@ void Label::fitCaption()
     if (font() != fitted) {
         setFont(fitted);
     }
+    // For the checks that a scaled display draws every caption as the unscaled one does.
+    qCDebug(lcFonts).noquote() << "caption of" << objectName() << "drawn at" << pixels << "px of"
+                               << QFontInfo(m_fullFont).pixelSize() << "px:" << text();
 }

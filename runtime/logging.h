@@ -13,7 +13,7 @@
 Q_DECLARE_LOGGING_CATEGORY(lcTicks)
 // When the handlers of stop requests are in place, and which request ended the program.
 Q_DECLARE_LOGGING_CATEGORY(lcSignals)
-// The fonts registered from beside the program (Windows).
+// The fonts registered from beside the program (Windows), and the size each caption is drawn at.
 Q_DECLARE_LOGGING_CATEGORY(lcFonts)
 // What a screen reader is given (Windows, where no other tool shows it).
 Q_DECLARE_LOGGING_CATEGORY(lcAccessibility)

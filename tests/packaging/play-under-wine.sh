@@ -1,22 +1,32 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Plays one game with the Windows build under Wine, as a player would, on a private X server with a
-# window manager, in a private Wine prefix, seeing none of the machine's fonts (so the text is drawn
-# in what the zip brings, as on a Windows without the layout's faces):
+# Installs the Windows build with its installer and plays one game with it under Wine, as a player
+# would, on a private X server with a window manager, in a private Wine prefix, seeing none of the
+# machine's fonts (so the text is drawn in what the game brings, as on a Windows without the layout's
+# faces):
+# - the installer, silent (/S), installs what the zip holds for the current user, with a Start-menu
+#   shortcut and an Uninstall entry (name, version, publisher, icon, size);
 # - the window appears at the size the Linux program has (the reference screenshot's), its title
 #   scrolls the marquee, and the coloured controls are where the layout puts them;
 # - Begin, pressed with Space, rolls the player's die (the title says so); Stop, clicked with the
 #   mouse, ends the game with a result line and scores that agree with it;
 # - started from a console (Wine's cmd in a terminal: tmux), Ctrl+C typed there ends it with status 0;
 # - --version typed in a console is answered there;
-#   a second run, started alone, ends with status 0 when the window manager closes the window.
+#   a second run, started alone, ends with status 0 when the window manager closes the window;
+# - after each step, a UI Automation client (uia-read.cpp, as a Windows screen reader reads the button)
+#   finds the button's name and description as the game gave them, which are the words Orca speaks on
+#   Linux; where Wine's UI Automation cannot answer, the call that stopped it is shown instead;
+# - at 144 dpi (150%), the window is 1.5 times the layout's size and every
+#   caption is drawn at the size it has at 96 dpi, which fits its box there;
+# - the silent uninstaller removes every file, the shortcut and the Uninstall entry, and leaves a file
+#   the player put in the folder.
 # The game's steps are read from its accessibility log (what a screen reader is given), the layout
-# from a screenshot, which is kept.
-# Usage: play-under-wine.sh <unpacked zip folder> <reference screenshot> <screenshot to write>
+# from a screenshot, which is kept, and one at 144 dpi beside it (<screenshot>-144dpi.png).
+# Usage: play-under-wine.sh <staged folder> <setup.exe> <reference screenshot> <screenshot to write>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-folder=$1 reference=$2 screenshot=$3
+stage=$1 setup=$2 reference=$3 screenshot=$4
 
 # Debian's wine64 package puts the loader here; the wine package's wrappers are not needed.
 wine=/usr/lib/wine/wine64
@@ -30,7 +40,9 @@ need tmux tmux
 need xprop x11-utils
 need xwininfo x11-utils
 need import imagemagick
-[ -f "$folder/highroll.exe" ] || fail "no highroll.exe in $folder"
+need x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix
+[ -f "$stage/highroll.exe" ] || fail "no highroll.exe in $stage"
+[ -f "$setup" ] || fail "no installer at $setup"
 [ -f "$reference" ] || fail "no reference screenshot at $reference"
 
 scratch=$(mktemp -d)
@@ -76,11 +88,85 @@ cat >"$scratch/fonts.conf" <<EOF
 <fontconfig><dir>$scratch/no-fonts</dir><cachedir>$scratch/fontconfig-cache</cachedir></fontconfig>
 EOF
 export FONTCONFIG_FILE=$scratch/fonts.conf
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder would copy the Start-menu shortcut into the machine's own menus.
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # Wine takes Windows' language from the locale: the checks read the game's English texts.
 export LC_ALL=C.UTF-8 LANGUAGE=
 "$wine" wineboot -i >"$scratch/wineboot.log" 2>&1 || fail "wineboot could not make a Wine prefix: $(tail -n 5 "$scratch/wineboot.log")"
 "$wineserver" -w
+
+# --- The installer ----------------------------------------------------------------------------------------
+uninstall_root='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# The values of the Uninstall entries, one "<key>|<name>|<value>" a line.
+uninstall_entries() {
+    "$wine" reg query "$uninstall_root" /s 2>/dev/null | tr -d '\r' |
+        root="$uninstall_root\\" awk 'BEGIN { root = ENVIRON["root"] } index($0, root) == 1 { key = substr($0, length(root) + 1); next }
+            key != "" && match($0, /^    [^ ]+    REG_[A-Z_]+    /) { split($0, f, /    /); print key "|" f[2] "|" substr($0, RLENGTH + 1) }'
+}
+"$wine" "$setup" /S >"$scratch/setup.log" 2>&1 || fail "the silent install ended with status $?"
+"$wineserver" -w
+mapfile -t entry < <(uninstall_entries)
+keys=$(printf '%s\n' "${entry[@]}" | cut -d'|' -f1 | sort -u)
+[ "$(wc -l <<<"$keys")" -eq 1 ] && [ -n "$keys" ] || fail "not one Uninstall entry for the user but: ${keys:-none}"
+value() { printf '%s\n' "${entry[@]}" | sed -n "s/^[^|]*|$1|//p"; }
+location=$(value InstallLocation)
+[[ "$location" == *'\AppData\Local\Programs\HighRoll' ]] || fail "installed into '$location', not the user's programs folder"
+folder=$("$wine" winepath -u "$location" 2>/dev/null | tr -d '\r')
+version=${setup##*/highroll-}
+version=${version%%-windows-*}
+for expected in "DisplayName|HighRoll" "DisplayVersion|$version" "Publisher|HighRoll maintainers" \
+    "DisplayIcon|$location\highroll.exe,0" "UninstallString|\"$location\uninstall.exe\""; do
+    [ "$(value "${expected%%|*}")" = "${expected#*|}" ] ||
+        fail "the Uninstall entry's ${expected%%|*} is '$(value "${expected%%|*}")', not '${expected#*|}'"
+done
+size_kb=$((16#$(value EstimatedSize | sed 's/^0x//')))
+((size_kb > 0 && size_kb * 100 > $(du -sk "$stage" | cut -f1) * 99)) || fail "the Uninstall entry's EstimatedSize is $size_kb KiB"
+diff <(cd "$stage" && find . -type f | sort) <(cd "$folder" && find . -type f ! -path ./uninstall.exe | sort) >"$scratch/files.diff" ||
+    fail "the installed folder does not hold what the zip holds: $(cat "$scratch/files.diff")"
+[ -f "$folder/uninstall.exe" ] || fail "no uninstaller in $folder"
+mapfile -t shortcuts < <(find "$WINEPREFIX/drive_c" -name '*.lnk')
+[ "${#shortcuts[@]}" -eq 1 ] && [[ "${shortcuts[0]}" == */"Start Menu/Programs/HighRoll.lnk" ]] ||
+    fail "not one Start-menu shortcut HighRoll.lnk but: ${shortcuts[*]:-none}"
+shortcut=${shortcuts[0]}
+grep -aqF "$location\highroll.exe" "$shortcut" || fail "the shortcut does not start $location\highroll.exe"
+pass "installed silently into $location ($size_kb KiB), with the Start-menu shortcut and the Uninstall entry of HighRoll $version"
+
+# --- The screen reader's view: a UI Automation client, built with the game's MinGW-w64 ----------------------
+uia=$scratch/uia-read.exe
+uia_stopped='' uia_failed=''
+x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -municode -static -o "$uia" "$(dirname "$0")/uia-read.cpp" \
+    -lole32 -loleaut32 -luuid 2>"$scratch/uia-build.log" || {
+    grep -q 'no UI Automation client interfaces' "$scratch/uia-build.log" ||
+        fail "the UI Automation client does not compile: $(head -n 20 "$scratch/uia-build.log")"
+    uia_stopped="this MinGW-w64 has no UI Automation client headers"
+}
+uia_seen=()
+# read_by_uia <step> <the button's name> <its description, as the game set it>: what UI Automation
+# answers for the button (its FullDescription or, where the bridge does not set that, its HelpText).
+read_by_uia() {
+    [ -z "$uia_stopped" ] || return 0
+    local said name description deadline=$((SECONDS + 10))
+    while :; do
+        said=$("$wine" "$uia" highroll.exe 2>&1 | tr -d '\r') || true
+        name=$(sed -n 's/^name: //p' <<<"$said")
+        if grep -q '^failed: ' <<<"$said"; then
+            # What it read before it stopped must still be right, and is read again after the next step.
+            [ -n "$name" ] || [ -z "${uia_seen[*]}" ] || fail "after $1 UI Automation no longer reads the button: $said"
+            [ -z "$name" ] || [ "$name" = "$2" ] || fail "after $1 UI Automation names the button '$name', not '$2'"
+            uia_failed=${uia_failed:-"$1: $(sed -n 's/^\(note\|failed\): //p' <<<"$said" | paste -sd ';')"}
+            uia_seen+=("$1: '${name:-?}'")
+            return 0
+        fi
+        description=$(sed -n 's/^fulldescription: //p' <<<"$said")
+        [ -n "$description" ] || description=$(sed -n 's/^helptext: //p' <<<"$said")
+        [ "$name|$description" != "$2|$3" ] || break
+        ((SECONDS < deadline)) || fail "after $1 UI Automation reads the button as '$name': '$description', not '$2': '$3'"
+        sleep 0.5
+    done
+    uia_seen+=("$1: '$name': '$description'")
+}
+# The description the game gave the button last, as its log says.
+described() { sed -n 's/.*description of Command1 \(set\|announced\): //p' "$scratch/$1.err" | tail -n 1 | tr -d '\r'; }
 
 # Qt writes its log to stderr instead of the debugger channel; the game's steps, fonts and stop
 # requests are logged. Wine keeps the machine's QT_* variables from Windows programs (they are meant
@@ -123,9 +209,9 @@ check_status_0() {
 
 # --- One game, started from a console ---------------------------------------------------------------------
 start_game_from_console play
-# A face may name several families ("Lato, Lato Black" from Debian 13's Lato): each must be among them.
 for family in "Liberation Mono" "Bebas Neue" "Lato Black"; do
-    grep -qE -- "registered (.*, )?$family(,| from)" "$scratch/play.err" || fail "the font $family from fonts/ was not registered: $(cat "$scratch/play.err")"
+    # "registered <family>[, <family>...] from <file>": a face may name its family more than one way.
+    grep -Eq "registered (.*, )?$family(,| from)" "$scratch/play.err" || fail "the font $family from fonts/ was not registered: $(cat "$scratch/play.err")"
 done
 pass "the look-alike fonts are registered from fonts/"
 log_has play "ending the program on Ctrl+C" || fail "no console stop handler: $(cat "$scratch/play.err")"
@@ -137,6 +223,9 @@ pass "a window of the layout's size, ${size}"
 
 # The computer's opening roll stops by itself; then Begin is shown and the title scrolls.
 wait_for 30 "the computer's opening roll" log_has play "description of Command1 set: The computer rolled"
+read_by_uia "the computer's roll" Begin "$(described play)"
+[[ "$(described play)" =~ ^The\ computer\ rolled\ [1-6]\.\ Press\ Begin\ to\ roll\ your\ die\.$ ]] ||
+    fail "the button's description after the computer's roll is '$(described play)'"
 wait_for 10 "the marquee in the title" title_has "L u c k"
 pass "the title scrolls the marquee: '$(title)'"
 
@@ -144,6 +233,7 @@ xdotool windowactivate --sync "$window"
 xdotool key --clearmodifiers space
 wait_for 10 "the player's die to roll after Space" log_has play "announced: Your die is rolling."
 wait_for 5 "the player's title" title_has "Roll for the Money"
+read_by_uia "Begin" Stop "Your die is rolling. Press Stop to stop it."
 pass "Space pressed Begin: '$(title)'"
 
 # Stop is the button the layout puts at the top left of its row (the Command1 row: 0, 1800, 3015,
@@ -158,6 +248,15 @@ case "$result" in
 *) fail "the result does not agree with its scores: $result" ;;
 esac
 pass "a click on Stop ended the game: ${result#announced: }"
+read_by_uia "Stop" Begin "$(described play)"
+if [ -n "$uia_stopped" ]; then
+    echo "not verifiable here: what UI Automation reads of the button ($uia_stopped)"
+elif [ -z "$uia_failed" ]; then
+    pass "UI Automation reads the button as Orca hears it on Linux, after $(printf '%s\n' "${uia_seen[@]}" | paste -sd ';')"
+else
+    pass "UI Automation names the button as Orca hears it, after $(printf '%s\n' "${uia_seen[@]}" | paste -sd ';')"
+    echo "not verifiable under Wine: the button's description in UI Automation; it stops at $uia_failed"
+fi
 
 sleep 0.5 # the repaint after the result
 import -window "$window" "$screenshot" || fail "import could not take a screenshot of the window"
@@ -200,3 +299,66 @@ said=$(tmux -L "$tmux_socket" capture-pane -p -t version)
 grep -Eq '^highroll [0-9]+\.[0-9]+\.[0-9]+' <<<"$said" && grep -q '^ended with 0$' <<<"$said" ||
     fail "--version did not answer in the console: $said"
 pass "--version answers in the console: $(grep -E '^highroll ' <<<"$said")"
+
+# --- At 150% ----------------------------------------------------------------------------------------------
+# Windows' scaling is its DPI, which Wine reads from the registry when it starts.
+"$wine" reg add 'HKEY_CURRENT_USER\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 ||
+    fail "reg add could not set 144 dpi"
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -w
+start_game scaled
+IFS=x read -r layout_width layout_height <<<"$layout_size"
+IFS=x read -r width height <<<"$(xwininfo -id "$window" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w "x" h}')"
+# A pixel on each edge: 1.5 times the layout's size, rounded either way on both sides.
+((2 * width >= 3 * layout_width - 4 && 2 * width <= 3 * layout_width + 4 &&
+    2 * height >= 3 * layout_height - 4 && 2 * height <= 3 * layout_height + 4)) ||
+    fail "at 144 dpi the window is ${width}x$height, not 1.5 times the layout's $layout_size"
+pass "at 144 dpi a window of ${width}x$height, 1.5 times $layout_size"
+wait_for 30 "the computer's opening roll at 144 dpi" log_has scaled "description of Command1 set: The computer rolled"
+xdotool windowactivate --sync "$window"
+xdotool key --clearmodifiers space
+wait_for 10 "the player's die at 144 dpi" log_has scaled "announced: Your die is rolling."
+sleep 0.5
+xdotool key --clearmodifiers space
+wait_for 10 "the result at 144 dpi" log_has scaled "announced: You rolled"
+sleep 0.5
+import -window "$window" "${screenshot%.png}-144dpi.png" || fail "import could not take a screenshot at 144 dpi"
+
+# Every caption: "<pixels> <full pixels> <label>|<text>" for labels, "<width>x<height> <room> <button>|<text>"
+# for the button, as each log last says it was drawn. Sizes are the layout's (device-independent) pixels.
+captions() {
+    tr -d '\r' <"$scratch/$1.err" | sed -n 's/.*caption of \([^ ]*\) drawn at \([0-9]*\) px of \([0-9]*\) px: \(.*\)$/\2 \3 \1|\4/p;
+            s/.*caption of \([^ ]*\) needs \([0-9x]*\) of \([0-9x]*\): \(.*\)$/\2 \3 \1|\4/p' |
+        awk '{ key = substr($0, index($0, $3)); last[key] = $0 } END { for (k in last) print last[k] }' | sort -k3
+}
+# The fit rule of the Linux check: a label drawn at 85% of its size or more, the button's caption
+# measured inside its box; at 144 dpi each caption at its size at 96 dpi, within a pixel.
+captions play >"$scratch/captions-96"
+captions scaled >"$scratch/captions-144"
+[ -s "$scratch/captions-144" ] || fail "the game logged no caption sizes at 144 dpi: $(cat "$scratch/scaled.err")"
+awk 'FNR == NR { at96[substr($0, index($0, $3))] = $1; next }
+     { key = substr($0, index($0, $3)) }
+     $1 ~ /x/ { split($1, need, "x"); split($2, room, "x")
+                if (need[1] > room[1] || need[2] > room[2]) { print "the button needs " $1 " of " $2 ": " key; bad = 1 } }
+     $1 !~ /x/ && $1 * 100 < $2 * 85 { print "drawn at " $1 " of " $2 " px: " key; bad = 1 }
+     $1 !~ /x/ && (key in at96) && (($1 - at96[key]) ^ 2 > 1) { print "at " $1 " px, at 96 dpi " at96[key] " px: " key; bad = 1 }
+     END { exit bad }' "$scratch/captions-96" "$scratch/captions-144" >"$scratch/captions.bad" ||
+    fail "at 144 dpi a caption is not drawn as at 96 dpi: $(cat "$scratch/captions.bad")"
+pass "at 144 dpi every caption is drawn at its size at 96 dpi ($(wc -l <"$scratch/captions-144") captions; ${screenshot%.png}-144dpi.png)"
+wmctrl -i -c "$window"
+wait_for 30 "the game to end after its window was closed at 144 dpi" game_ended
+status=0
+wait "$game_pid" || status=$?
+check_status_0 "$status" "the window manager's close at 144 dpi"
+
+# --- The uninstaller -------------------------------------------------------------------------------------
+# A file the player put in the folder is theirs: the uninstaller leaves it, and the folder for it.
+echo "a player's note" >"$folder/notes.txt"
+"$wine" "$folder/uninstall.exe" /S >"$scratch/uninstall.log" 2>&1 || fail "the silent uninstall ended with status $?"
+# It runs from a copy of itself, which it starts and leaves to do the work.
+"$wineserver" -w
+left=$(cd "$folder" && find . -mindepth 1)
+[ "$left" = ./notes.txt ] || fail "the uninstaller left in $folder: $(tr '\n' ' ' <<<"$left")"
+[ ! -e "$shortcut" ] || fail "the uninstaller left the shortcut $shortcut"
+[ -z "$(uninstall_entries)" ] || fail "the uninstaller left an Uninstall entry: $(uninstall_entries)"
+pass "the silent uninstall removed every file it installed, the shortcut and the Uninstall entry, and left the player's file"

@@ -276,9 +276,19 @@ pass "the controls' colours are where the layout puts them and the result is dra
 tmux -L "$tmux_socket" send-keys C-c
 console_ended() { [ -s "$scratch/play.status" ]; }
 wait_for 30 "the game to end after Ctrl+C in its console" console_ended
-log_has play "ending on Ctrl+C" || fail "the game did not see the Ctrl+C: $(cat "$scratch/play.err")"
-check_status_0 "$(cat "$scratch/play.status")" "Ctrl+C"
-pass "Ctrl+C in the console ended the game with status 0"
+saw_ctrl_c() { log_has play "ending on Ctrl+C"; }
+wait_for 30 "the game to see the Ctrl+C ($(cat "$scratch/play.err"))" saw_ctrl_c
+# Wine 10's cmd (Debian 13) ends itself on Ctrl+C, with STATUS_CONTROL_C_EXIT (0xC000013A: 58 as an exit
+# status), instead of waiting for the program it started, whose status it then never reports: there the
+# game must still end by itself, its window gone.
+window_gone() { ! xdotool search --onlyvisible --classname '^highroll\.exe$' >/dev/null 2>&1; }
+if [ "$(cat "$scratch/play.status")" -eq 58 ]; then
+    wait_for 30 "the game's window to close after Ctrl+C" window_gone
+    pass "Ctrl+C in the console ended the game (its status hidden by Wine's cmd, which Ctrl+C ended too)"
+else
+    check_status_0 "$(cat "$scratch/play.status")" "Ctrl+C"
+    pass "Ctrl+C in the console ended the game with status 0"
+fi
 
 # --- Closing the window -------------------------------------------------------------------------------
 start_game close

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
-#include "accessibledescription.h"
 #include "form1layout.h"
 #include "formbuilder.h"
 #include "gameconstants.h"
@@ -47,7 +46,7 @@ Form1::Form1(RandomSource& random, TimeOfDay timeOfDay, QWidget* parent)
 
 void Form1::Form_Load()
 {
-    m_random.seed(m_timeOfDay());
+    m_random.seed(static_cast<double>(m_timeOfDay()));
     marqueeText = tr(kMarqueeText);
     gameState = GameState::OpeningRoll;
 }
@@ -147,9 +146,9 @@ void Form1::describeStep(bool announce)
         break;
     }
     if (announce) {
-        AccessibleDescription::announce(Command1, description);
+        Command1.announce(description);
     } else {
-        AccessibleDescription::set(Command1, description);
+        Command1.setDescription(description);
     }
 }
 
@@ -161,7 +160,7 @@ void Form1::Timer1_Timer()
         }
         // The product is taken in double precision: r1 * 6 rounded to float can reach 6.0 for the largest
         // r1 below 1 and would throw a 7.
-        const double r1 = m_random.next();
+        const auto r1 = static_cast<double>(m_random.next());
         const auto value = static_cast<float>(std::floor(r1 * kFaces) + 1);
         Num.setCaption(Text::textOf(value));
         showFace(static_cast<int>(value));

@@ -3,12 +3,86 @@
 #include "commandbutton.h"
 
 #include "logging.h"
+#include "screenreader.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
+
+namespace {
+
+// What a screen reader reads of the button: Qt's own push button, but described by the button's
+// description, which changes without QWidget::setAccessibleDescription's change event (see
+// ScreenReader for when that is reported).
+class CommandButtonAccessible : public QAccessibleWidget {
+public:
+    explicit CommandButtonAccessible(CommandButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {}
+
+    CommandButton* button() const { return static_cast<CommandButton*>(widget()); }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && button()->accessibleName().isEmpty()) {
+            // A caption's mnemonic marks are not spoken: "&&" is a literal "&", a lone "&" marks a key.
+            QString name;
+            const QString caption = button()->text();
+            for (qsizetype at = 0; at < caption.size(); ++at) {
+                if (caption[at] == QLatin1Char('&') && at + 1 < caption.size()) {
+                    ++at;
+                }
+                name += caption[at];
+            }
+            return name;
+        }
+        if (kind == QAccessible::Description && button()->accessibleDescription().isEmpty()) {
+            return button()->description();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        state.defaultButton = button()->isDefault();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            button()->animateClick();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+};
+
+QAccessibleInterface* commandButtonAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("CommandButton") && object != nullptr) {
+        return new CommandButtonAccessible(static_cast<CommandButton*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
 
 CommandButton::CommandButton(QWidget* parent)
     : QPushButton(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(commandButtonAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (isVisible()) {
@@ -19,12 +93,8 @@ CommandButton::CommandButton(QWidget* parent)
 
 void CommandButton::setCaption(const QString& caption)
 {
-    // An explicit accessible name outranks the text: screen readers keep the old name until publishName.
-    if (accessibleName().isEmpty()) {
-        setAccessibleName(text());
-    }
+    // The button's name is its caption: QAbstractButton reports the change to screen readers.
     setText(caption);
-    QMetaObject::invokeMethod(this, &CommandButton::publishName, Qt::QueuedConnection);
     // For the checks that a scaled display draws the caption as the unscaled one does: the style's
     // measure of it with the button's margins, and the room it has.
     if (lcFonts().isDebugEnabled()) {
@@ -39,18 +109,19 @@ void CommandButton::setCaption(const QString& caption)
     }
 }
 
-void CommandButton::publishName()
+void CommandButton::setDescription(const QString& description)
 {
-    if (accessibleName() != text()) {
-        setAccessibleName(text());
+    if (description == m_description) {
+        return;
     }
+    m_description = description;
+    ScreenReader::descriptionChanged(*this, description);
 }
 
-void CommandButton::publishNameOf(QWidget& widget)
+void CommandButton::announce(const QString& description)
 {
-    if (auto* button = qobject_cast<CommandButton*>(&widget)) {
-        button->publishName();
-    }
+    m_description = description;
+    ScreenReader::announce(*this, description);
 }
 
 void CommandButton::setVisible(bool visible)

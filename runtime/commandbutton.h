@@ -8,6 +8,9 @@
 // a hidden button must never act. Qt leaves the keyboard focus on a widget that is hidden when no other
 // widget can take it, so the button gives the focus up when hidden and takes it back when shown again
 // (if nothing else took it meanwhile), which lets a player play from the keyboard alone.
+//
+// To screen readers the button is named by its caption and described by its description: what just
+// happened and what the button does now, read with the button whenever it gets the focus.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
@@ -15,16 +18,15 @@ public:
     explicit CommandButton(QWidget* parent = nullptr);
 
     QString caption() const { return text(); }
-    // A new caption reaches screen readers as the button's name only after its new description (see
-    // publishName), or at the latest on the next turn of the event loop.
     void setCaption(const QString& caption);
-    // Gives screen readers the caption as the button's name, if they do not have it yet. Orca 48 says a
-    // focused button again when its name changes, without its description, and then takes a description
-    // that changed with the name for old news: the description must change first to be heard. So the
-    // name is held back until the description has been set (AccessibleDescription calls this).
-    void publishName();
-    // publishName for widget if it is a CommandButton.
-    static void publishNameOf(QWidget& widget);
+
+    QString description() const { return m_description; }
+    // Sets the description quietly: it is heard the next time the button gets the focus.
+    void setDescription(const QString& description);
+    // Sets the description and has a screen reader say it at once, once (ScreenReader::announce), even
+    // when unchanged: each announcement reports an event of its own. A new caption set before it reaches
+    // screen readers first, so the announcement is not cut short by the button's new name.
+    void announce(const QString& description);
 
     void setVisible(bool visible) override;
 
@@ -34,4 +36,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+
+private:
+    QString m_description;
 };

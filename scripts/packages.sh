@@ -17,9 +17,10 @@ LANGUAGE_PACKAGES=(qt6-translations-l10n)
 # ImageMagick to read its pictures) and valgrind to run it under: for the tests, the benchmark and the
 # game under Wine.
 DESKTOP_PACKAGES=(xvfb openbox xdotool imagemagick valgrind)
-# To build and run the tests: GoogleTest; to play a game by ear (../shared/tools/orca-speech), the Orca
-# screen reader, the accessibility bus, a private session bus and gsettings to switch the reader on.
-TEST_PACKAGES=(googletest libgtest-dev orca at-spi2-core dbus-bin libglib2.0-bin)
+# To build and run the tests: GoogleTest; to play a game by ear (tests/app/orca-speech.sh), the Orca
+# screen reader, the accessibility bus, a private session bus, gsettings to switch the reader on and
+# script (bsdutils, not in a minimal Debian testing) to read its log as it is written.
+TEST_PACKAGES=(googletest libgtest-dev orca at-spi2-core dbus-bin libglib2.0-bin bsdutils)
 # To check the installed program: desktop entry and metainfo validators and the Debian package tools
 # (with WINDOWS_BUILD_PACKAGES: MinGW g++ for the check that the portable sources compile for Windows).
 PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils file librsvg2-bin debhelper lintian reuse groff-base)

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 HighRoll maintainers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One game played by ear: the Orca screen reader runs against the real program on a private desktop
-// (../shared/tools/orca-speech beside the project starts it and reports what Orca says), the keyboard
+// (orca-speech.sh beside this file starts it and reports what Orca says), the keyboard
 // alone plays one full game, and the lines Orca speaks must tell the whole game, in order, once each.
 // What the game says is expected in the game's own texts and numbers (GameTexts, GameConstants), translated
 // as the game translates them, so that the same expectations hold in the language whose catalogue is
@@ -13,7 +13,6 @@
 #include "translations.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -34,24 +33,33 @@ constexpr int kFlushPresses = 8;
 // first Shift.
 using Steps = std::vector<QStringList>;
 
-// Orca 43 (Debian 12) and Orca 48 (Debian 13) word some things apart: "Begin push button." and "Begin
-// button.", "HighRoll frame." and "HighRoll frame", the key "space " and "space". Lines are compared in
-// Orca 48's words.
-QString inOrca48Words(QString line)
+// Orca 43 (Debian 12), 48 (Debian 13) and 51 (Debian testing) word some things apart: "Begin push
+// button.", "Begin button." and "Begin button"; "HighRoll frame.", "HighRoll frame" and "HighRoll"; the
+// key "space " and "space". Lines are compared as "Begin button", "HighRoll" and "space".
+QString inCommonWords(QString line)
 {
     line = line.trimmed();
-    line.replace(QStringLiteral(" push button."), QStringLiteral(" button."));
-    if (line.endsWith(QStringLiteral(" frame."))) {
-        line.chop(1);
+    line.replace(QStringLiteral(" push button"), QStringLiteral(" button"));
+    for (const QLatin1StringView kind : {QLatin1StringView(" button."), QLatin1StringView(" frame.")}) {
+        if (line.endsWith(kind)) {
+            line.chop(1);
+        }
+    }
+    if (line.endsWith(QStringLiteral(" frame"))) {
+        line.chop(6);
     }
     return line;
 }
 
-// Orca 48 says the button again under its new name after its new description; Orca 43 does not.
+// Orca 48 says the button again under its new name ("Stop button"), Orca 51 says the new name alone
+// ("Stop"), before or after the step's news; Orca 43 says nothing of it. Once at most, after the key's echo.
 QStringList withoutRenamedButton(QStringList step, const QString& name)
 {
-    if (step.size() > 1 && step.last() == name + QStringLiteral(" button.")) {
-        step.removeLast();
+    for (qsizetype at = 1; at < step.size(); ++at) {
+        if (step[at] == name + QStringLiteral(" button") || step[at] == name) {
+            step.removeAt(at);
+            break;
+        }
     }
     return step;
 }
@@ -96,7 +104,7 @@ Steps playByEar(const QString& key, const QString& locale)
         if (match.capturedLength(1) > 0) {
             steps.emplace_back();
         } else if (match.captured(2) != QLatin1String("Screen reader on.")) {
-            steps.back() << inOrca48Words(match.captured(2));
+            steps.back() << inCommonWords(match.captured(2));
         }
     }
     steps.resize(std::min(steps.size(), kGameSteps + 1)); // after the first Shift, only whether Orca spoke
@@ -151,9 +159,6 @@ class PlayedByEar : public ::testing::TestWithParam<Play> {};
 
 TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
 {
-    if (!QFileInfo(kOrcaSpeech).isExecutable()) {
-        GTEST_SKIP() << kOrcaSpeech.toStdString() << " is not beside the project";
-    }
     ASSERT_FALSE(QStandardPaths::findExecutable(QStringLiteral("orca")).isEmpty())
         << "Orca is missing: ./test.sh installs it from Debian (scripts/packages.sh)";
 
@@ -181,8 +186,8 @@ TEST_P(PlayedByEar, orcaSaysEveryStepOfOneGameOnceAndInOrder)
     // On focus: the window in words, the button, and the computer's opening roll.
     ASSERT_EQ(steps[0].size(), 3) << joined(steps[0]);
     // The window's accessible name: the program's name, the same in every language.
-    EXPECT_EQ(steps[0][0], QLatin1String(BuildInfo::kName) + QStringLiteral(" frame"));
-    EXPECT_EQ(steps[0][1], begin + QStringLiteral(" button."));
+    EXPECT_EQ(steps[0][0], QLatin1String(BuildInfo::kName));
+    EXPECT_EQ(steps[0][1], begin + QStringLiteral(" button"));
     const QRegularExpressionMatch opening = rolled.match(steps[0][2]);
     ASSERT_TRUE(opening.hasMatch()) << steps[0][2].toStdString();
 

@@ -24,11 +24,12 @@ namespace {
 constexpr qsizetype kMarqueeSteps = 12;
 
 // libwayland 1.22 (Debian 12) logs "-> xdg_toplevel@12.set_title(...)"; 1.23 (Debian 13) names the object
-// "xdg_toplevel#12" and may put the queue's name in braces before the arrow.
+// "xdg_toplevel#12" and may put the queue's name in braces before the arrow; 1.24 (Debian testing) stamps
+// the time of day instead of a count of milliseconds.
 const QRegularExpression kSetTitle(QStringLiteral("-> xdg_toplevel[@#]\\d+\\.set_title\\(\"(.*)\"\\)$"),
                                    QRegularExpression::MultilineOption);
-// A protocol log line begins with a bracketed timestamp.
-const QRegularExpression kProtocolLine(QStringLiteral("^\\[\\s*\\d+\\.\\d+\\]"));
+// A protocol log line begins with a bracketed timestamp: "[ 1234.567]" or "[02:06:18.868961]".
+const QRegularExpression kProtocolLine(QStringLiteral("^\\[\\s*[\\d:]+\\.\\d+\\]"));
 
 QSet<QString> titlesSent(const QString& log)
 {

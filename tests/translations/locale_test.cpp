@@ -29,7 +29,7 @@ protected:
     QStringList shown()
     {
         const QString description =
-            form.controls().button(QStringLiteral("Command1")).accessibleDescription();
+            form.controls().button(QStringLiteral("Command1")).description();
         return {form.caption(),   button(),        caption("winlose"), caption("Label2"), caption("Label3"),
                 caption("score"), caption("Comp"), caption("You"),     description};
     }

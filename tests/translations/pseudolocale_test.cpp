@@ -72,7 +72,7 @@ protected:
                 text = label->caption();
             } else if (const auto* button = qobject_cast<const CommandButton*>(widget)) {
                 text = button->caption();
-                const QString description = button->accessibleDescription();
+                const QString description = button->description();
                 EXPECT_TRUE(description.isEmpty() || marked(description)) << description.toStdString();
             } else {
                 continue; // shapes show no text

@@ -2,10 +2,20 @@
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds HighRoll with warnings as errors and runs every test, then runs them
-# again under the sanitizers.
+# again under the sanitizers. With --clang: builds it with clang instead (warnings as errors) and runs the
+# unit tests.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
+
+if [ "${1:-}" = --clang ]; then
+    # The unit tests build with the rest, so their libraries are needed too (GoogleTest, xcb).
+    ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" clang googletest libgtest-dev libxcb1-dev
+    exec cmake --workflow --preset clang
+elif [ $# -gt 0 ]; then
+    echo "usage: $0 [--clang]" >&2
+    exit 2
+fi
 
 # The Windows packages: a packaging test configures Qt and the game for Windows (windows.sh --configure-only).
 ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" \

@@ -6,18 +6,20 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
+#include <QFontInfo>
 #include <QStringList>
 
 namespace {
 
-// The font is only described here, never looked up: Qt matches the families in order when the text is
-// first measured or drawn. Asking the font database whether a face is installed would load and query
-// fontconfig while the window is built, before it is shown: most of what start-up once cost
-// (docs/benchmark.md).
-// So every look-alike must look the same whatever weight is asked for, or be asked for the weight the
-// face itself would be drawn in: a family that stands for one weight is named by its weight's own
-// family name ("Bebas Neue Bold"), which fontconfig lists and Qt matches to that one face.
+// The font is only described here, never looked up (asDrawn aside, at a caption's first paint): Qt matches
+// the families in order when the text is first measured or drawn. Asking the font database whether a face is
+// installed would load and query fontconfig while the window is built, before it is shown: most of what
+// start-up once cost (docs/benchmark.md). So every look-alike must look the same whatever weight is asked
+// for, or be asked for the weight the face itself would be drawn in: a family that stands for one weight is
+// named by its weight's own family name ("Bebas Neue Bold"), which fontconfig lists and Qt matches to that
+// one face.
 struct Substitute {
     QLatin1StringView face;
     QStringList lookAlikes;
@@ -25,6 +27,8 @@ struct Substitute {
     // For a face that exists in one heavy weight only: the weight both it and its look-alikes are asked
     // for, which draws the face itself unchanged.
     std::optional<QFont::Weight> weight;
+    // A look-alike family whose heavy face may be missing, and the weight to draw it in then.
+    std::optional<std::pair<QLatin1StringView, QFont::Weight>> lightFamily = {};
 };
 
 const std::array<Substitute, 3>& substitutes()
@@ -41,12 +45,15 @@ const std::array<Substitute, 3>& substitutes()
          QFont::Monospace,
          std::nullopt},
         // Bebas Neue's bold is the closest heavy condensed display face in Debian; Impact itself has one
-        // weight and is asked for as the layout says, so the bold is named by its family. The last resort
-        // has no family of its own for its bold and is drawn in the layout's weight.
+        // weight and is asked for as the layout says, so the bold is named by its family. Debian testing's
+        // Bebas Neue 3.0 has its regular face alone, drawn emboldened (asDrawn). The last resort has no
+        // family of its own for its bold and is drawn in the layout's weight.
         {QLatin1StringView("Impact"),
-         {QStringLiteral("Bebas Neue Bold"), QStringLiteral("DejaVu Sans Condensed")},
+         {QStringLiteral("Bebas Neue Bold"), QStringLiteral("Bebas Neue"),
+          QStringLiteral("DejaVu Sans Condensed")},
          QFont::SansSerif,
-         std::nullopt},
+         std::nullopt,
+         std::pair{QLatin1StringView("Bebas Neue"), QFont::Bold}},
         // Arial Black is a black-weight grotesque; Lato's black weight is the nearest in Debian; for
         // Arabic and Hebrew, Noto Sans Arabic UI's bold and Culmus's heavy Aharoni.
         {QLatin1StringView("Arial Black"),
@@ -81,6 +88,23 @@ QFont font(const QString& face, double points, bool bold, bool italic)
     result.setWeight(weight);
     result.setItalic(italic);
     return result;
+}
+
+QFont asDrawn(const QFont& font)
+{
+    for (const Substitute& substitute : substitutes()) {
+        if (!substitute.lightFamily ||
+            font.families().value(0).compare(substitute.face, Qt::CaseInsensitive) != 0) {
+            continue;
+        }
+        const auto [family, weight] = *substitute.lightFamily;
+        if (font.weight() < weight && QFontInfo(font).family() == family) {
+            QFont heavy = font;
+            heavy.setWeight(weight);
+            return heavy;
+        }
+    }
+    return font;
 }
 
 } // namespace Fonts

@@ -13,4 +13,9 @@ namespace Fonts {
 // size is in points and becomes a pixel size on the layout's 96-per-inch grid.
 QFont font(const QString& face, double points, bool bold, bool italic);
 
+// font, or where it is drawn in a look-alike's family that lacks the heavy face font stands for, that
+// font in the heavy weight, which Qt then draws emboldened. Asks the font database which face draws
+// font: for a caption's first paint, when the database is loaded anyway.
+QFont asDrawn(const QFont& font);
+
 } // namespace Fonts

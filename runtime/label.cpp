@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "label.h"
 
+#include "fonts.h"
 #include "logging.h"
 
 #include <algorithm>
@@ -81,6 +82,12 @@ void Label::paintEvent(QPaintEvent* event)
 {
     if (!m_painted) {
         m_painted = true;
+        // Which face draws the caption is known only now that the font database is loaded.
+        const QFont drawn = Fonts::asDrawn(font());
+        if (drawn != font()) {
+            m_fullFont = drawn;
+            setFont(drawn);
+        }
         fitCaption();
     }
     QLabel::paintEvent(event);

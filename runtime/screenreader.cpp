@@ -13,16 +13,27 @@
 #include <QAccessible>
 #include <QWidget>
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && !defined(Q_OS_WIN)
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#if !defined(Q_OS_WIN)
 #include "screenreader_unix.h"
+#endif
+
+namespace {
+
+void reportDescriptionChange(QWidget& widget)
+{
+    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace
 #endif
 
 void ScreenReader::descriptionChanged(QWidget& widget, const QString& text)
 {
     qCDebug(lcAccessibility).noquote() << "description of" << widget.objectName() << "set:" << text;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    reportDescriptionChange(widget);
 #endif
 }
 
@@ -37,8 +48,7 @@ void ScreenReader::announce(QWidget& widget, const QString& text)
     event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
     QAccessible::updateAccessibility(&event);
 #else
-    QAccessibleEvent event(&widget, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    reportDescriptionChange(widget);
 #if !defined(Q_OS_WIN)
     AtSpi::announce(widget, text);
 #endif

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
+#include "abouttexts.h"
 #include "buildinfo.h"
 #include "startupguard.h"
 #include "terminal.h"
@@ -59,9 +60,7 @@ Options define(QCommandLineParser& parser)
 {
     // Qt's options are single words after one dash (-platform xcb), and so are the program's.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    //: The first line of --help, after the usage line.
-    parser.setApplicationDescription(
-        CommandLine::tr("A dice game: roll a die against the computer; the higher roll scores."));
+    parser.setApplicationDescription(AboutTexts::description());
     const QCommandLineOption help = parser.addHelpOption();
     // lupdate keeps a translator comment only on the line right before the tr() call.
     //: The description of -v, --version in --help.
@@ -141,8 +140,10 @@ CommandLine::Reading CommandLine::read(int argc, char* argv[])
         Terminal::write(stdout, parser.helpText());
         reading.endStatus = 0;
     } else if (parser.isSet(options.version)) {
-        Terminal::write(stdout, QLatin1String(BuildInfo::kProgram) + QLatin1Char(' ') +
-                                    QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        // As GNU programs answer: the name and version, the copyright, the licence and the warranty.
+        const QStringList lines =
+            QStringList{AboutTexts::versionLine(), AboutTexts::copyright()} + AboutTexts::licence();
+        Terminal::write(stdout, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
         reading.endStatus = 0;
     } else {
         reading.display =

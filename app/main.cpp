@@ -5,6 +5,7 @@
 #include "commandline.h"
 #include "displaylossguard.h"
 #include "form1.h"
+#include "helpmenu.h"
 #include "quitonstoprequest.h"
 #include "renderedicon.h"
 #include "splitmix64.h"
@@ -61,6 +62,8 @@ int main(int argc, char* argv[])
     // The platform's Quit keys (Ctrl+Q) close the window, as its close button does; nothing is added to
     // the window and no control loses the focus.
     const QShortcut quit(QKeySequence::Quit, window.get(), window.get(), &QWidget::close);
+    // F1 and the window's context menu: the rules, the About box and Quit.
+    HelpMenu help(*window);
     window->show();
     return QApplication::exec();
 }

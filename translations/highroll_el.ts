@@ -2,12 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el" sourcelanguage="en">
 <context>
-    <name>CommandLine</name>
+    <name>AboutTexts</name>
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
-        <extracomment>The first line of --help, after the usage line.</extracomment>
+        <extracomment>The game in one sentence, under its name and version in the About box.</extracomment>
         <translation>Παιχνίδι με ζάρια: ρίξε το ζάρι κόντρα στον υπολογιστή· πόντους παίρνει η μεγαλύτερη ζαριά.</translation>
     </message>
+    <message>
+        <source>Copyright © %1 %2</source>
+        <extracomment>The copyright line of --version and the About box. %1 is the years (&quot;2026&quot;), %2 the copyright holders (&quot;HighRoll maintainers&quot;, not translated). Keep the sign ©.</extracomment>
+        <translation>Copyright © %1 %2</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.</source>
+        <extracomment>The licence line of --version and the About box, as GNU programs word it in your language (&quot;License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.&quot;). %1 is the licence&apos;s address.</extracomment>
+        <translation>Άδεια χρήσης GPLv3+: GNU GPL έκδοση 3 ή νεότερη &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>This is free software: you are free to change and redistribute it.</source>
+        <extracomment>After the licence line, as GNU programs word it.</extracomment>
+        <translation>Αυτό είναι ελεύθερο λογισμικό: μπορείς ελεύθερα να το αλλάξεις και να το αναδιανείμεις.</translation>
+    </message>
+    <message>
+        <source>There is NO WARRANTY, to the extent permitted by law.</source>
+        <extracomment>After the licence line, as GNU programs word it (&quot;There is NO WARRANTY, to the extent permitted by law.&quot;); the capitals are GNU&apos;s.</extracomment>
+        <translation>Δεν παρέχεται ΚΑΜΙΑ ΕΓΓΥΗΣΗ, στον βαθμό που επιτρέπει ο νόμος.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Prints the program&apos;s name and version.</source>
         <extracomment>The description of -v, --version in --help.</extracomment>
@@ -75,7 +98,7 @@
         <source>Computer</source>
         <comment>score</comment>
         <extracomment>The computer&apos;s name beside the computer&apos;s score. A box of 7 letters of a bold monospaced face (4 CJK characters); the score is drawn right after it.</extracomment>
-        <translation>CPU</translation>
+        <translation>Μηχανή</translation>
     </message>
     <message>
         <source>Score:</source>
@@ -92,7 +115,7 @@
         <source>Computer</source>
         <comment>roll</comment>
         <extracomment>Heads the computer&apos;s roll in the panel of rolls. A box of 9 letters of a bold monospaced face (5 CJK characters).</extracomment>
-        <translation>CPU</translation>
+        <translation>Μηχανή</translation>
     </message>
     <message>
         <source>Begin</source>
@@ -137,7 +160,7 @@
     <message>
         <source>The computer rolled %1. Press %2 to roll your die.</source>
         <extracomment>Spoken when the computer&apos;s die has stopped. %1 is the computer&apos;s roll (a digit 1 to 6), %2 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>Η CPU έφερε %1. Πάτα %2 για να ρίξεις το ζάρι σου.</translation>
+        <translation>Η μηχανή έφερε %1. Πάτα %2 για να ρίξεις το ζάρι σου.</translation>
     </message>
     <message>
         <source>Your die is rolling. Press %1 to stop it.</source>
@@ -147,12 +170,64 @@
     <message>
         <source>You rolled %1. %2 Score: computer %3, you %4. Press %5 for the next game.</source>
         <extracomment>Spoken after the player stops the die. %1 is the player&apos;s roll (a digit), %2 the result line (&quot;You Win!!!&quot;, &quot;You Lose...&quot; or &quot;It&apos;s a Tie!&quot;), %3 the computer&apos;s score, %4 the player&apos;s score (whole numbers), %5 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>Έφερες %1. %2 Σκορ: CPU %3, εσύ %4. Πάτα %5 για το επόμενο παιχνίδι.</translation>
+        <translation>Έφερες %1. %2 Σκορ: μηχανή %3, εσύ %4. Πάτα %5 για το επόμενο παιχνίδι.</translation>
     </message>
     <message>
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
-        <translation>Το ζάρι της CPU γυρίζει.</translation>
+        <translation>Το ζάρι της μηχανής γυρίζει.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>How to play</source>
+        <extracomment>The menu item that shows the rules and the keys (the same dialog as F1).
+----------
+The title of the dialog with the rules and the keys (F1, and &quot;How to play&quot; in the menu).</extracomment>
+        <translation>Πώς παίζεται</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The menu item that shows the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.
+----------
+The title of the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.</extracomment>
+        <translation>Σχετικά με το %1</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The menu item that closes the window, as Ctrl+Q and the window&apos;s close button do.</extracomment>
+        <translation>Έξοδος</translation>
+    </message>
+    <message>
+        <source>The computer rolls its die first. When it stops, press %1 to start your die, and %2 to stop it.</source>
+        <extracomment>The rules, the first paragraph of &quot;How to play&quot;. %1 is the button&apos;s caption &quot;Begin&quot;, %2 its caption &quot;Stop&quot;.</extracomment>
+        <translation>Η μηχανή ρίχνει πρώτη το ζάρι της. Όταν σταματήσει, πάτα %1 για να ξεκινήσεις το ζάρι σου και %2 για να το σταματήσεις.</translation>
+    </message>
+    <message>
+        <source>The higher roll scores 10 points; a tie scores 5 each. The scores add up for as long as the window is open.</source>
+        <extracomment>The scoring, the second paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>Η μεγαλύτερη ζαριά παίρνει 10 πόντους· η ισοπαλία 5 ο καθένας. Οι πόντοι αθροίζονται όσο το παράθυρο μένει ανοιχτό.</translation>
+    </message>
+    <message>
+        <source>%1 or %2 presses the button. %3 shows this help, %4 or %5 opens the menu, and %6 quits.</source>
+        <extracomment>The keys, the third paragraph of &quot;How to play&quot;. %1 and %2 are the keys that press the button (Space, Enter), %3 the key of this help (F1), %4 and %5 the keys of the menu (Menu, Shift+F10), %6 the key that quits (Ctrl+Q), each named as your keyboard names it.</extracomment>
+        <translation>Το %1 ή το %2 πατά το κουμπί. Το %3 δείχνει αυτή τη βοήθεια, το %4 ή το %5 ανοίγει το μενού και το %6 τερματίζει το παιχνίδι.</translation>
+    </message>
+    <message>
+        <source>A screen reader says each step as it happens.</source>
+        <extracomment>The last paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>Ένας αναγνώστης οθόνης εκφωνεί κάθε βήμα τη στιγμή που συμβαίνει.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is at %1.</source>
+        <extracomment>The last line of the About box when no copy of the licence is installed. %1 is the licence&apos;s address on the web.</extracomment>
+        <translation>Το κείμενο της άδειας βρίσκεται στη διεύθυνση %1.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is in %1 and at %2.</source>
+        <extracomment>The last line of the About box. %1 is the installed file with the licence&apos;s text, %2 its address on the web.</extracomment>
+        <translation>Το κείμενο της άδειας βρίσκεται στο %1 και στη διεύθυνση %2.</translation>
     </message>
 </context>
 <context>

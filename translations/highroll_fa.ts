@@ -2,12 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fa" sourcelanguage="en">
 <context>
-    <name>CommandLine</name>
+    <name>AboutTexts</name>
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
-        <extracomment>The first line of --help, after the usage line.</extracomment>
+        <extracomment>The game in one sentence, under its name and version in the About box.</extracomment>
         <translation>یک بازی تاس: در برابر رایانه تاس بینداز؛ امتیاز مال کسی است که عدد بیشتری بیاورد.</translation>
     </message>
+    <message>
+        <source>Copyright © %1 %2</source>
+        <extracomment>The copyright line of --version and the About box. %1 is the years (&quot;2026&quot;), %2 the copyright holders (&quot;HighRoll maintainers&quot;, not translated). Keep the sign ©.</extracomment>
+        <translation>Copyright © %1 %2</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.</source>
+        <extracomment>The licence line of --version and the About box, as GNU programs word it in your language (&quot;License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.&quot;). %1 is the licence&apos;s address.</extracomment>
+        <translation>مجوز GPLv3+: GNU GPL نسخهٔ ۳ یا بالاتر &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>This is free software: you are free to change and redistribute it.</source>
+        <extracomment>After the licence line, as GNU programs word it.</extracomment>
+        <translation>این نرم‌افزار آزاد است: می‌توانی آزادانه تغییرش بدهی و دوباره توزیعش کنی.</translation>
+    </message>
+    <message>
+        <source>There is NO WARRANTY, to the extent permitted by law.</source>
+        <extracomment>After the licence line, as GNU programs word it (&quot;There is NO WARRANTY, to the extent permitted by law.&quot;); the capitals are GNU&apos;s.</extracomment>
+        <translation>هیچ ضمانتی نیست، تا جایی که قانون اجازه می‌دهد.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Prints the program&apos;s name and version.</source>
         <extracomment>The description of -v, --version in --help.</extracomment>
@@ -153,6 +176,58 @@
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
         <translation>تاس رایانه می‌چرخد.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>How to play</source>
+        <extracomment>The menu item that shows the rules and the keys (the same dialog as F1).
+----------
+The title of the dialog with the rules and the keys (F1, and &quot;How to play&quot; in the menu).</extracomment>
+        <translation>روش بازی</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The menu item that shows the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.
+----------
+The title of the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.</extracomment>
+        <translation>دربارهٔ %1</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The menu item that closes the window, as Ctrl+Q and the window&apos;s close button do.</extracomment>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>The computer rolls its die first. When it stops, press %1 to start your die, and %2 to stop it.</source>
+        <extracomment>The rules, the first paragraph of &quot;How to play&quot;. %1 is the button&apos;s caption &quot;Begin&quot;, %2 its caption &quot;Stop&quot;.</extracomment>
+        <translation>اول رایانه تاسش را می‌اندازد. وقتی ایستاد، %1 را بزن تا تاس خودت بچرخد، و %2 را بزن تا نگهش داری.</translation>
+    </message>
+    <message>
+        <source>The higher roll scores 10 points; a tie scores 5 each. The scores add up for as long as the window is open.</source>
+        <extracomment>The scoring, the second paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>عدد بیشتر ده امتیاز می‌گیرد؛ در تساوی هر کدام پنج امتیاز. امتیازها تا وقتی پنجره باز است جمع می‌شوند.</translation>
+    </message>
+    <message>
+        <source>%1 or %2 presses the button. %3 shows this help, %4 or %5 opens the menu, and %6 quits.</source>
+        <extracomment>The keys, the third paragraph of &quot;How to play&quot;. %1 and %2 are the keys that press the button (Space, Enter), %3 the key of this help (F1), %4 and %5 the keys of the menu (Menu, Shift+F10), %6 the key that quits (Ctrl+Q), each named as your keyboard names it.</extracomment>
+        <translation>%1 یا %2 دکمه را می‌زند. %3 همین راهنما را نشان می‌دهد، %4 یا %5 منو را باز می‌کند و %6 از بازی بیرون می‌رود.</translation>
+    </message>
+    <message>
+        <source>A screen reader says each step as it happens.</source>
+        <extracomment>The last paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>صفحه‌خوان هر مرحله را همان لحظه که رخ می‌دهد می‌گوید.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is at %1.</source>
+        <extracomment>The last line of the About box when no copy of the licence is installed. %1 is the licence&apos;s address on the web.</extracomment>
+        <translation>متن مجوز در %1 آمده است.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is in %1 and at %2.</source>
+        <extracomment>The last line of the About box. %1 is the installed file with the licence&apos;s text, %2 its address on the web.</extracomment>
+        <translation>متن مجوز در %1 و در %2 آمده است.</translation>
     </message>
 </context>
 <context>

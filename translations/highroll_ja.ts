@@ -2,12 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
-    <name>CommandLine</name>
+    <name>AboutTexts</name>
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
-        <extracomment>The first line of --help, after the usage line.</extracomment>
-        <translation>サイコロゲーム：コンピュータとサイコロを振り合い、大きい目を出した方が得点します。</translation>
+        <extracomment>The game in one sentence, under its name and version in the About box.</extracomment>
+        <translation>サイコロゲーム：CPUとサイコロを振り合い、大きい目を出した方が得点します。</translation>
     </message>
+    <message>
+        <source>Copyright © %1 %2</source>
+        <extracomment>The copyright line of --version and the About box. %1 is the years (&quot;2026&quot;), %2 the copyright holders (&quot;HighRoll maintainers&quot;, not translated). Keep the sign ©.</extracomment>
+        <translation>Copyright © %1 %2</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.</source>
+        <extracomment>The licence line of --version and the About box, as GNU programs word it in your language (&quot;License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.&quot;). %1 is the licence&apos;s address.</extracomment>
+        <translation>ライセンス GPLv3+: GNU GPL バージョン 3 またはそれ以降 &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>This is free software: you are free to change and redistribute it.</source>
+        <extracomment>After the licence line, as GNU programs word it.</extracomment>
+        <translation>このソフトウェアはフリーソフトウェアです。自由に変更、再配布ができます。</translation>
+    </message>
+    <message>
+        <source>There is NO WARRANTY, to the extent permitted by law.</source>
+        <extracomment>After the licence line, as GNU programs word it (&quot;There is NO WARRANTY, to the extent permitted by law.&quot;); the capitals are GNU&apos;s.</extracomment>
+        <translation>法律が許すかぎり、全くの無保証です。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Prints the program&apos;s name and version.</source>
         <extracomment>The description of -v, --version in --help.</extracomment>
@@ -102,12 +125,12 @@
     <message>
         <source>Stop</source>
         <extracomment>The button&apos;s caption while the player&apos;s die rolls; pressing it stops the die. Short: it must fit the button. The spoken instructions name the button with this word.</extracomment>
-        <translation>止める</translation>
+        <translation>ストップ</translation>
     </message>
     <message>
         <source>You Lose...</source>
         <extracomment>The result line when the computer rolled higher. It must fit a box about 200 pixels wide in a bold monospaced face (about 12 characters).</extracomment>
-        <translation>負け…</translation>
+        <translation>負け……</translation>
     </message>
     <message>
         <source>You Win!!!</source>
@@ -147,12 +170,64 @@
     <message>
         <source>You rolled %1. %2 Score: computer %3, you %4. Press %5 for the next game.</source>
         <extracomment>Spoken after the player stops the die. %1 is the player&apos;s roll (a digit), %2 the result line (&quot;You Win!!!&quot;, &quot;You Lose...&quot; or &quot;It&apos;s a Tie!&quot;), %3 the computer&apos;s score, %4 the player&apos;s score (whole numbers), %5 the button&apos;s caption &quot;Begin&quot;.</extracomment>
-        <translation>自分の目は%1です。%2 得点：CPU %3、自分 %4。「%5」を押すと次のゲームです。</translation>
+        <translation>自分の目は%1です。%2 得点：CPU %3、自分 %4。「%5」を押すと次のゲームが始まります。</translation>
     </message>
     <message>
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
         <translation>CPUのサイコロが回っています。</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>How to play</source>
+        <extracomment>The menu item that shows the rules and the keys (the same dialog as F1).
+----------
+The title of the dialog with the rules and the keys (F1, and &quot;How to play&quot; in the menu).</extracomment>
+        <translation>遊び方</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The menu item that shows the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.
+----------
+The title of the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.</extracomment>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The menu item that closes the window, as Ctrl+Q and the window&apos;s close button do.</extracomment>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>The computer rolls its die first. When it stops, press %1 to start your die, and %2 to stop it.</source>
+        <extracomment>The rules, the first paragraph of &quot;How to play&quot;. %1 is the button&apos;s caption &quot;Begin&quot;, %2 its caption &quot;Stop&quot;.</extracomment>
+        <translation>CPUが先にサイコロを振ります。止まったら「%1」を押して自分のサイコロを回し、「%2」を押して止めます。</translation>
+    </message>
+    <message>
+        <source>The higher roll scores 10 points; a tie scores 5 each. The scores add up for as long as the window is open.</source>
+        <extracomment>The scoring, the second paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>大きい目を出した方が10点、引き分けならそれぞれ5点を得ます。得点はウィンドウを開いている間ずっと加算されます。</translation>
+    </message>
+    <message>
+        <source>%1 or %2 presses the button. %3 shows this help, %4 or %5 opens the menu, and %6 quits.</source>
+        <extracomment>The keys, the third paragraph of &quot;How to play&quot;. %1 and %2 are the keys that press the button (Space, Enter), %3 the key of this help (F1), %4 and %5 the keys of the menu (Menu, Shift+F10), %6 the key that quits (Ctrl+Q), each named as your keyboard names it.</extracomment>
+        <translation>%1 または %2 でボタンを押します。%3 でこのヘルプを表示し、%4 または %5 でメニューを開き、%6 で終了します。</translation>
+    </message>
+    <message>
+        <source>A screen reader says each step as it happens.</source>
+        <extracomment>The last paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>スクリーンリーダーが各手順をその都度読み上げます。</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is at %1.</source>
+        <extracomment>The last line of the About box when no copy of the licence is installed. %1 is the licence&apos;s address on the web.</extracomment>
+        <translation>ライセンスの本文は %1 にあります。</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is in %1 and at %2.</source>
+        <extracomment>The last line of the About box. %1 is the installed file with the licence&apos;s text, %2 its address on the web.</extracomment>
+        <translation>ライセンスの本文は %1 と %2 にあります。</translation>
     </message>
 </context>
 <context>

@@ -2,12 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
-    <name>CommandLine</name>
+    <name>AboutTexts</name>
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
-        <extracomment>The first line of --help, after the usage line.</extracomment>
+        <extracomment>The game in one sentence, under its name and version in the About box.</extracomment>
         <translation>주사위 게임: 컴퓨터와 주사위를 굴려 겨루고, 더 높은 눈이 나온 쪽이 점수를 얻습니다.</translation>
     </message>
+    <message>
+        <source>Copyright © %1 %2</source>
+        <extracomment>The copyright line of --version and the About box. %1 is the years (&quot;2026&quot;), %2 the copyright holders (&quot;HighRoll maintainers&quot;, not translated). Keep the sign ©.</extracomment>
+        <translation>Copyright © %1 %2</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.</source>
+        <extracomment>The licence line of --version and the About box, as GNU programs word it in your language (&quot;License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.&quot;). %1 is the licence&apos;s address.</extracomment>
+        <translation>라이선스 GPLv3+: GNU GPL 버전 3 이상 &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>This is free software: you are free to change and redistribute it.</source>
+        <extracomment>After the licence line, as GNU programs word it.</extracomment>
+        <translation>이 프로그램은 자유 소프트웨어입니다: 자유롭게 바꾸고 재배포할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>There is NO WARRANTY, to the extent permitted by law.</source>
+        <extracomment>After the licence line, as GNU programs word it (&quot;There is NO WARRANTY, to the extent permitted by law.&quot;); the capitals are GNU&apos;s.</extracomment>
+        <translation>법률이 허용하는 모든 범위내의 보증은 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Prints the program&apos;s name and version.</source>
         <extracomment>The description of -v, --version in --help.</extracomment>
@@ -142,7 +165,7 @@
     <message>
         <source>Your die is rolling. Press %1 to stop it.</source>
         <extracomment>Spoken as the player&apos;s die starts rolling. %1 is the button&apos;s caption &quot;Stop&quot;.</extracomment>
-        <translation>주사위가 굴러가고 있습니다. %1 버튼을 눌러 멈추세요.</translation>
+        <translation>내 주사위가 굴러가고 있습니다. %1 버튼을 눌러 멈추세요.</translation>
     </message>
     <message>
         <source>You rolled %1. %2 Score: computer %3, you %4. Press %5 for the next game.</source>
@@ -153,6 +176,58 @@
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
         <translation>컴퓨터의 주사위가 굴러가고 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>How to play</source>
+        <extracomment>The menu item that shows the rules and the keys (the same dialog as F1).
+----------
+The title of the dialog with the rules and the keys (F1, and &quot;How to play&quot; in the menu).</extracomment>
+        <translation>게임 방법</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The menu item that shows the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.
+----------
+The title of the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.</extracomment>
+        <translation>%1 정보</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The menu item that closes the window, as Ctrl+Q and the window&apos;s close button do.</extracomment>
+        <translation>종료</translation>
+    </message>
+    <message>
+        <source>The computer rolls its die first. When it stops, press %1 to start your die, and %2 to stop it.</source>
+        <extracomment>The rules, the first paragraph of &quot;How to play&quot;. %1 is the button&apos;s caption &quot;Begin&quot;, %2 its caption &quot;Stop&quot;.</extracomment>
+        <translation>컴퓨터가 먼저 주사위를 굴립니다. 주사위가 멈추면 %1 버튼을 눌러 내 주사위를 굴리고, %2 버튼을 눌러 멈추세요.</translation>
+    </message>
+    <message>
+        <source>The higher roll scores 10 points; a tie scores 5 each. The scores add up for as long as the window is open.</source>
+        <extracomment>The scoring, the second paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>더 높은 눈이 나온 쪽이 10점, 무승부면 각각 5점을 얻습니다. 점수는 창이 열려 있는 동안 계속 쌓입니다.</translation>
+    </message>
+    <message>
+        <source>%1 or %2 presses the button. %3 shows this help, %4 or %5 opens the menu, and %6 quits.</source>
+        <extracomment>The keys, the third paragraph of &quot;How to play&quot;. %1 and %2 are the keys that press the button (Space, Enter), %3 the key of this help (F1), %4 and %5 the keys of the menu (Menu, Shift+F10), %6 the key that quits (Ctrl+Q), each named as your keyboard names it.</extracomment>
+        <translation>%1 또는 %2 키로 버튼을 누릅니다. %3 키로 이 도움말을 보고, %4 또는 %5 키로 메뉴를 열고, %6 키로 종료합니다.</translation>
+    </message>
+    <message>
+        <source>A screen reader says each step as it happens.</source>
+        <extracomment>The last paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>스크린 리더가 각 단계를 진행될 때마다 읽어 줍니다.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is at %1.</source>
+        <extracomment>The last line of the About box when no copy of the licence is installed. %1 is the licence&apos;s address on the web.</extracomment>
+        <translation>라이선스 전문은 %1에 있습니다.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is in %1 and at %2.</source>
+        <extracomment>The last line of the About box. %1 is the installed file with the licence&apos;s text, %2 its address on the web.</extracomment>
+        <translation>라이선스 전문은 %1 파일과 %2에 있습니다.</translation>
     </message>
 </context>
 <context>

@@ -2,12 +2,35 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
-    <name>CommandLine</name>
+    <name>AboutTexts</name>
     <message>
         <source>A dice game: roll a die against the computer; the higher roll scores.</source>
-        <extracomment>The first line of --help, after the usage line.</extracomment>
-        <translation>Um jogo de dados: role um dado contra o computador; o lance mais alto pontua.</translation>
+        <extracomment>The game in one sentence, under its name and version in the About box.</extracomment>
+        <translation>Um jogo de dados: role um dado contra a máquina; o lance mais alto pontua.</translation>
     </message>
+    <message>
+        <source>Copyright © %1 %2</source>
+        <extracomment>The copyright line of --version and the About box. %1 is the years (&quot;2026&quot;), %2 the copyright holders (&quot;HighRoll maintainers&quot;, not translated). Keep the sign ©.</extracomment>
+        <translation>Copyright © %1 %2</translation>
+    </message>
+    <message>
+        <source>License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.</source>
+        <extracomment>The licence line of --version and the About box, as GNU programs word it in your language (&quot;License GPLv3+: GNU GPL version 3 or later &lt;%1&gt;.&quot;). %1 is the licence&apos;s address.</extracomment>
+        <translation>Licença GPLv3+: GNU GPL versão 3 ou posterior &lt;%1&gt;.</translation>
+    </message>
+    <message>
+        <source>This is free software: you are free to change and redistribute it.</source>
+        <extracomment>After the licence line, as GNU programs word it.</extracomment>
+        <translation>Este é um software livre: você é livre para alterá-lo e redistribuí-lo.</translation>
+    </message>
+    <message>
+        <source>There is NO WARRANTY, to the extent permitted by law.</source>
+        <extracomment>After the licence line, as GNU programs word it (&quot;There is NO WARRANTY, to the extent permitted by law.&quot;); the capitals are GNU&apos;s.</extracomment>
+        <translation>NÃO HÁ QUALQUER GARANTIA, na máxima extensão permitida em lei.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Prints the program&apos;s name and version.</source>
         <extracomment>The description of -v, --version in --help.</extracomment>
@@ -16,12 +39,12 @@
     <message>
         <source>Try &apos;%1 --help&apos; for the options.</source>
         <extracomment>After a mistake on the command line, on the same line. %1 is the program&apos;s name.</extracomment>
-        <translation>Experimente &apos;%1 --help&apos; para ver as opções.</translation>
+        <translation>Experimente “%1 --help” para ver as opções.</translation>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>A word on the command line that is not an option. %1 is the word.</extracomment>
-        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+        <translation>Argumento inesperado “%1”.</translation>
     </message>
 </context>
 <context>
@@ -153,6 +176,58 @@
         <source>The computer&apos;s die is rolling.</source>
         <extracomment>Spoken as the computer&apos;s die starts rolling; the button is hidden until it stops.</extracomment>
         <translation>O dado da máquina está rolando.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>How to play</source>
+        <extracomment>The menu item that shows the rules and the keys (the same dialog as F1).
+----------
+The title of the dialog with the rules and the keys (F1, and &quot;How to play&quot; in the menu).</extracomment>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <extracomment>The menu item that shows the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.
+----------
+The title of the About box. %1 is the game&apos;s name, &quot;HighRoll&quot;.</extracomment>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The menu item that closes the window, as Ctrl+Q and the window&apos;s close button do.</extracomment>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>The computer rolls its die first. When it stops, press %1 to start your die, and %2 to stop it.</source>
+        <extracomment>The rules, the first paragraph of &quot;How to play&quot;. %1 is the button&apos;s caption &quot;Begin&quot;, %2 its caption &quot;Stop&quot;.</extracomment>
+        <translation>A máquina rola o dado primeiro. Quando ele parar, pressione %1 para girar o seu dado e %2 para pará-lo.</translation>
+    </message>
+    <message>
+        <source>The higher roll scores 10 points; a tie scores 5 each. The scores add up for as long as the window is open.</source>
+        <extracomment>The scoring, the second paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>O lance mais alto vale 10 pontos; um empate vale 5 para cada um. Os pontos se somam enquanto a janela estiver aberta.</translation>
+    </message>
+    <message>
+        <source>%1 or %2 presses the button. %3 shows this help, %4 or %5 opens the menu, and %6 quits.</source>
+        <extracomment>The keys, the third paragraph of &quot;How to play&quot;. %1 and %2 are the keys that press the button (Space, Enter), %3 the key of this help (F1), %4 and %5 the keys of the menu (Menu, Shift+F10), %6 the key that quits (Ctrl+Q), each named as your keyboard names it.</extracomment>
+        <translation>%1 ou %2 pressiona o botão. %3 mostra esta ajuda, %4 ou %5 abre o menu e %6 sai do jogo.</translation>
+    </message>
+    <message>
+        <source>A screen reader says each step as it happens.</source>
+        <extracomment>The last paragraph of &quot;How to play&quot;.</extracomment>
+        <translation>Um leitor de tela anuncia cada etapa à medida que ela acontece.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is at %1.</source>
+        <extracomment>The last line of the About box when no copy of the licence is installed. %1 is the licence&apos;s address on the web.</extracomment>
+        <translation>O texto da licença está em %1.</translation>
+    </message>
+    <message>
+        <source>The licence&apos;s text is in %1 and at %2.</source>
+        <extracomment>The last line of the About box. %1 is the installed file with the licence&apos;s text, %2 its address on the web.</extracomment>
+        <translation>O texto da licença está em %1 e em %2.</translation>
     </message>
 </context>
 <context>

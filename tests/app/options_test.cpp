@@ -4,7 +4,7 @@
 // a mistake on it does, that Qt's own options pass, and two ways of starting a desktop session has.
 #include "buildinfo.h"
 #include "gameprocess.h"
-#include "westonserver.h"
+#include "waylandserver.h"
 #include "xvfbserver.h"
 
 #include <csignal>
@@ -15,7 +15,13 @@
 
 namespace {
 
-const QString kVersionLine = QStringLiteral("highroll %1\n").arg(QLatin1String(BuildInfo::kVersion));
+// GNU's form: the name and version, the copyright, the licence and the warranty, a line each.
+const QString kVersionAnswer =
+    QStringLiteral("highroll %1\nCopyright © 2026 HighRoll maintainers\n"
+                   "License GPLv3+: GNU GPL version 3 or later <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+                   "This is free software: you are free to change and redistribute it.\n"
+                   "There is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(QLatin1String(BuildInfo::kVersion));
 
 // What the program wrote when run with arguments in environment, expecting it to end by itself with
 // status.
@@ -45,7 +51,7 @@ void expectAnswers(const QProcessEnvironment& environment)
     EXPECT_TRUE(all.out.contains(QLatin1String("--version")) && all.out.contains(QLatin1String("--platform")))
         << "Qt's options listed too: " << all.out.toStdString();
     for (const char* version : {"--version", "-v"}) {
-        EXPECT_EQ(answer(environment, {QString::fromLatin1(version)}, 0).out, kVersionLine) << version;
+        EXPECT_EQ(answer(environment, {QString::fromLatin1(version)}, 0).out, kVersionAnswer) << version;
     }
     // A mistake is named on one line, with a hint to --help, and has a status of its own.
     const std::pair<const char*, const char*> mistakes[] = {
@@ -83,6 +89,11 @@ TEST(Options, answerInThePlayersLanguage)
     const QString help = answer(german, {QStringLiteral("--help")}, 0).out;
     EXPECT_TRUE(help.contains(QStringLiteral("Ein Würfelspiel")) && help.contains(QStringLiteral("Aufruf:")))
         << help.toStdString();
+    const QString version = answer(german, {QStringLiteral("--version")}, 0).out;
+    EXPECT_TRUE(version.startsWith(QStringLiteral("highroll ")) &&
+                version.contains(QStringLiteral("GPLv3+")) &&
+                !version.contains(QStringLiteral("NO WARRANTY")))
+        << "the licence lines translated: " << version.toStdString();
     EXPECT_TRUE(
         answer(german, {}, 1).err.startsWith(QStringLiteral("highroll: Start nicht möglich: keine Anzeige")));
     const Answer mistake = answer(german, {QStringLiteral("stray")}, 64);
@@ -106,7 +117,7 @@ TEST(Options, qtsOwnOptionsPassToQt)
 // A Wayland desktop without XWayland names only its compositor.
 TEST(Starting, aSessionWithOnlyAWaylandDisplayStartsTheGame)
 {
-    WestonServer compositor;
+    WaylandServer compositor;
     ASSERT_TRUE(compositor.start()) << compositor.error().toStdString();
     QProcessEnvironment environment = GameProcess::withoutDisplay();
     environment.insert(QStringLiteral("WAYLAND_DISPLAY"), compositor.socketName());

@@ -3,8 +3,14 @@
 // The game through the real event loop: timers, clicks and keys arrive as they do for a player.
 #include "gamefixture.h"
 #include "hanglimit.h"
+#include "helpmenu.h"
 #include "splitmix64.h"
 
+#include <algorithm>
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -85,6 +91,86 @@ TEST_F(RunningGame, keyboardAloneWalksWholeGames)
         ASSERT_EQ(form.focusWidget(), &button());
     }
     EXPECT_EQ(score("cscore") + score("yscore"), 20);
+}
+
+// F1 and the context menu open over a rolling die and close again, and the game goes on where it was:
+// the die rolled all along, the button has the focus back, and the keys that closed them played nothing.
+TEST_F(RunningGame, helpAndMenuLeaveTheGameAsItWas)
+{
+    HelpMenu help(form);
+    const QSize size = form.size();
+    const auto inside = [&] {
+        const QList<QWidget*> children = form.findChildren<QWidget*>();
+        return std::count_if(children.begin(), children.end(),
+                             [](const QWidget* child) { return !child->isWindow(); });
+    };
+    const auto widgets = inside();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_TRUE(waitForState(GameState::ReadyToRoll));
+    QTest::keyClick(&button(), Qt::Key_Space);
+    ASSERT_EQ(form.state(), GameState::PlayerRolling);
+    const auto dieRolls = [&] {
+        const QString face = captionOf(form, "Num");
+        return QTest::qWaitFor([&] { return captionOf(form, "Num") != face; }, kHangLimitMs);
+    };
+    const auto dialogShown = [] {
+        return QTest::qWaitFor([] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); },
+                               kHangLimitMs);
+    };
+    const auto backInTheGame = [&] {
+        return QTest::qWaitFor(
+            [&] {
+                return QApplication::activeModalWidget() == nullptr &&
+                       QApplication::focusWidget() == &button();
+            },
+            kHangLimitMs);
+    };
+
+    QTest::keyClick(&button(), Qt::Key_F1);
+    ASSERT_TRUE(dialogShown());
+    EXPECT_TRUE(QApplication::activeModalWidget()->findChild<QLabel*>());
+    EXPECT_TRUE(dieRolls()) << "the die rolls behind the help";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    ASSERT_TRUE(backInTheGame());
+
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        QTest::keySequence(&button(), keys);
+        ASSERT_TRUE(QTest::qWaitFor([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+                                    kHangLimitMs))
+            << keys.toString().toStdString();
+        QStringList items;
+        for (const QAction* action : QApplication::activePopupWidget()->actions()) {
+            if (!action->isSeparator()) {
+                items << action->text();
+            }
+        }
+        EXPECT_EQ(items, (QStringList{"How to play", "About HighRoll", "Quit"}));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        ASSERT_TRUE(backInTheGame());
+    }
+
+    // About, from the menu a right-click opens; Enter closes it and presses nothing behind it.
+    // A right-click on a control: the window system's context menu request reaches the window.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), button().mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&button(), &rightClick);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, kHangLimitMs));
+    QWidget* menu = QApplication::activePopupWidget();
+    menu->close();
+    menu->actions().at(1)->trigger();
+    ASSERT_TRUE(dialogShown());
+    const auto* about = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    EXPECT_TRUE(about->informativeText().contains("GNU GPL version 3 or later"))
+        << about->informativeText().toStdString();
+    EXPECT_TRUE(dieRolls()) << "the die rolls behind the About box";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(backInTheGame());
+    EXPECT_EQ(form.state(), GameState::PlayerRolling);
+
+    QTest::keyClick(&button(), Qt::Key_Return);
+    EXPECT_EQ(form.state(), GameState::ShowingResult);
+    EXPECT_EQ(score("cscore") + score("yscore"), 10);
+    EXPECT_EQ(form.size(), size);
+    EXPECT_EQ(inside(), widgets) << "nothing added to the window";
 }
 
 // The computer's die never stops by itself here, so any change of state must come from a key.

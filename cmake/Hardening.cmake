@@ -16,10 +16,20 @@ set(HIGHROLL_FORTIFIED_CONFIG "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT WIN32 AND NOT APPLE)
     # Executables linking this become PIE: CMake adds -fPIE/-pie once check_pie_supported() passed.
     set_target_properties(project_hardening PROPERTIES INTERFACE_POSITION_INDEPENDENT_CODE ON)
-    target_compile_options(project_hardening INTERFACE
-        -fstack-protector-strong
-        # A toolchain may define its own level already; ours replaces it instead of redefining it.
-        "$<${HIGHROLL_FORTIFIED_CONFIG}:-U_FORTIFY_SOURCE;-D_FORTIFY_SOURCE=2>")
+    target_compile_options(project_hardening INTERFACE -fstack-protector-strong)
+    # The level is the packager's or the toolchain's when either chose one (dpkg-buildflags' CPPFLAGS
+    # give 2, which debhelper passes in CMAKE_CXX_FLAGS; Ubuntu's compilers define 3 whenever they
+    # optimise); 2 where neither did. Asked with optimisation on, as the fortified builds compile.
+    include(CheckCXXSourceCompiles)
+    set(CMAKE_REQUIRED_FLAGS -O2)
+    set(CMAKE_REQUIRED_QUIET ON)
+    check_cxx_source_compiles("#include <cstdio>\n#ifndef _FORTIFY_SOURCE\n#error none\n#endif\nint main() {}"
+        HIGHROLL_FORTIFY_LEVEL_GIVEN)
+    unset(CMAKE_REQUIRED_FLAGS)
+    unset(CMAKE_REQUIRED_QUIET)
+    if(NOT HIGHROLL_FORTIFY_LEVEL_GIVEN)
+        target_compile_options(project_hardening INTERFACE "$<${HIGHROLL_FORTIFIED_CONFIG}:-D_FORTIFY_SOURCE=2>")
+    endif()
     target_link_options(project_hardening INTERFACE LINKER:-z,relro,-z,now)
     set(HIGHROLL_HARDENED ON)
 else()

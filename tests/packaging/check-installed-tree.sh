@@ -3,13 +3,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installed files of a desktop application: where they are, that the desktop entry and the
 # AppStream metainfo validate, and that they agree with each other and with the program's version.
-# Usage: check-installed-tree.sh <prefix> <application id> <version> <languages> <icon size>...
-# (<languages>: the translated languages, separated by commas)
+# Usage: check-installed-tree.sh <prefix> <application id> <version> <languages> <language names> <icon size>...
+# (<languages>: the translated languages' codes, <language names>: their names in English, each
+# separated by commas)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 prefix=$1 app_id=$2 version=$3
 IFS=, read -r -a languages <<<"$4"
-shift 4
+IFS=, read -r -a language_names <<<"$5"
+shift 5
 sizes=("$@")
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
@@ -54,7 +56,13 @@ heading=$(grep '^\.TH ' "$manual")
 [[ "$heading" == *"\"HighRoll $version\""* ]] || fail "the manual page is not of version $version: $heading"
 warnings=$(groff -ww -man -z "$manual" 2>&1)
 [ -z "$warnings" ] || fail "groff warns about $manual: $warnings"
-pass "manual page highroll(6) of version $version, no groff warnings"
+# It names as many languages as po/LINGUAS lists, and each of them.
+words=$(tr -s ' \n' '  ' <"$manual")
+[[ "$words" == *" one of ${#languages[@]} others, "* ]] || fail "the manual page does not say 'one of ${#languages[@]} others'"
+for name in "${language_names[@]}"; do
+    [[ "$words" == *" $name"[,.\ ]* ]] || fail "the manual page does not name $name"
+done
+pass "manual page highroll(6) of version $version, in ${#languages[@]} languages besides English, no groff warnings"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -82,6 +90,11 @@ for language in "${languages[@]}"; do
         grep -Eq "<$element xml:lang=\"$tag\">" "$metainfo" || fail "metainfo has no <$element> in $language"
     done
 done
+# Software centres cut a summary longer than 35 characters; in every language.
+while IFS= read -r summary; do
+    length=$(printf %s "$summary" | LC_ALL=C.UTF-8 wc -m)
+    [ "$length" -le 35 ] || fail "the metainfo summary '$summary' has $length characters, more than 35"
+done < <(sed -n 's/.*<summary[^>]*>\(.*\)<\/summary>.*/\1/p' "$metainfo")
 grep -q '<translation type="qt">highroll/translations/highroll</translation>' "$metainfo" ||
     fail "metainfo does not name the installed catalogues"
 # The installed program finds its catalogues: without a display, it says so in the player's language.

@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
+# As many tests at once as the machine has cores, unless the caller says otherwise.
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
 if [ "${1:-}" = --clang ]; then
     # The unit tests build with the rest, so their libraries are needed too (GoogleTest, xcb).

@@ -22,10 +22,13 @@ DESKTOP_PACKAGES=(xvfb openbox xdotool imagemagick valgrind)
 # script (bsdutils, not in a minimal Debian testing) to read its log as it is written.
 TEST_PACKAGES=(googletest libgtest-dev orca at-spi2-core dbus-bin libglib2.0-bin bsdutils)
 # To check the installed program: desktop entry and metainfo validators and the Debian package tools
-# (with WINDOWS_BUILD_PACKAGES: MinGW g++ for the check that the portable sources compile for Windows).
-PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils file librsvg2-bin debhelper lintian reuse groff-base)
-# To test the program under faults: a headless Wayland compositor, and xcb to read the X server's windows.
-RELIABILITY_TEST_PACKAGES=(weston qt6-wayland libxcb1-dev)
+# (with WINDOWS_BUILD_PACKAGES: MinGW g++ for the check that the portable sources compile for Windows),
+# and clang-format for the check of the C++ files' layout.
+PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils file librsvg2-bin debhelper lintian reuse groff-base
+    clang-format)
+# To test the program under faults and on Wayland: headless compositors that leave title bars to the
+# client (weston) and that draw them (phoc), and xcb to read the X server's windows.
+RELIABILITY_TEST_PACKAGES=(weston phoc qt6-wayland libxcb1-dev)
 # For windows.sh: to build Qt and the game for Windows (MinGW-w64; dpkg-source, which unpacks Debian's
 # source packages; the host Qt's tools come from qt6-base-dev).
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)

@@ -16,11 +16,13 @@ TEST(Startup, withNoDisplaySaysSoOnOneLineAndExitsOne)
 TEST(Startup, withARefusedDisplayConnectionSaysSoOnOneLineAndExitsOne)
 {
     // Nothing listens on display 87; the connection is refused. The display is named in the environment,
-    // the platform left to Qt or chosen, or by Qt's options beside a Wayland display they leave aside.
+    // the platform left to Qt or chosen, or by Qt's options beside a Wayland display they leave aside, or
+    // over another X display.
     const std::pair<const char*, QStringList> starts[] = {
         {"DISPLAY=:87", {}},
         {"DISPLAY=:87 QT_QPA_PLATFORM=xcb", {}},
         {"WAYLAND_DISPLAY=nowhere", {"-platform", "xcb", "-display", ":87"}},
+        {"DISPLAY=:86", {"-display", ":87"}},
     };
     for (const auto& [variables, arguments] : starts) {
         SCOPED_TRACE(variables);

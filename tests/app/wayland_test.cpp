@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a Wayland client of a private headless compositor: it must start, play and end there as
 // it does on X11. The title is observed from outside through the client's own protocol log
-// (WAYLAND_DEBUG=client), which shows every xdg_toplevel.set_title request it sends.
+// (WAYLAND_DEBUG=client), which shows every xdg_toplevel.set_title request it sends. Left to choose
+// between a compositor and the X server beside it, the game must take the one that gives its window a
+// title bar.
 #include "gameconstants.h"
 #include "gameprocess.h"
-#include "westonserver.h"
+#include "waylandserver.h"
+#include "xvfbserver.h"
 
 #include <csignal>
 #include <optional>
@@ -40,6 +43,14 @@ QSet<QString> titlesSent(const QString& log)
     return titles;
 }
 
+// The files mapped into the game's process: its platform plugin and the libraries it loaded.
+QString mappedFiles(const GameProcess& game)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(game.pid()));
+    EXPECT_TRUE(maps.open(QIODevice::ReadOnly)) << "cannot read " << maps.fileName().toStdString();
+    return QString::fromLocal8Bit(maps.readAll());
+}
+
 QStringList linesOtherThanProtocol(QStringList lines)
 {
     lines.removeIf([](const QString& line) { return kProtocolLine.match(line).hasMatch(); });
@@ -64,7 +75,7 @@ protected:
 
     void TearDown() override { game.reset(); }
 
-    WestonServer compositor;
+    WaylandServer compositor;
     std::optional<GameProcess> game;
 };
 
@@ -75,9 +86,7 @@ TEST_F(OnWayland, startsPlaysWithAScrollingTitleAndEndsOnSigterm)
         QTest::qWaitFor([&] { return titlesSent(game->stderrText()).size() >= kMarqueeSteps; }, kHangLimitMs))
         << "titles sent: " << titlesSent(game->stderrText()).size();
     // The game paints in software: no EGL driver, no Mesa, no GPU buffer manager is loaded for it.
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(game->pid()));
-    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
-    const QString mapped = QString::fromLocal8Bit(maps.readAll());
+    const QString mapped = mappedFiles(*game);
     for (const char* library : {"libEGL_mesa", "_dri.so", "libgbm", "libwayland-egl"}) {
         EXPECT_FALSE(mapped.contains(QLatin1String(library))) << library << " is loaded";
     }
@@ -109,6 +118,49 @@ TEST_F(OnWayland, losingTheCompositorEndsTheGameWithOneLineAndAFailureStatus)
         QStringLiteral("highroll: lost the display (WAYLAND_DISPLAY=%1): The Wayland connection broke")
             .arg(compositor.socketName())))
         << lines.first().toStdString();
+}
+
+// With an X server beside the compositor and no platform chosen: the compositor that draws title bars
+// (phoc) is taken, and Qt told to draw none (so it loads no EGL); beside one that draws none (weston) the
+// X server is, whose window manager draws it. A Wayland session may name only its type, its compositor
+// then found under the default socket name.
+TEST(DisplayChoice, theGameTakesTheDisplayThatGivesItATitleBar)
+{
+    struct Start {
+        const char* what;
+        WaylandServer::Compositor compositor;
+        bool sessionOnly; // XDG_SESSION_TYPE=wayland names the session, not WAYLAND_DISPLAY
+        bool onWayland;
+    };
+    const Start starts[] = {
+        {"phoc beside X", WaylandServer::Compositor::Phoc, false, true},
+        {"weston beside X", WaylandServer::Compositor::Weston, false, false},
+        {"a weston session beside X", WaylandServer::Compositor::Weston, true, false},
+    };
+    XvfbServer x11;
+    ASSERT_TRUE(x11.start()) << x11.error().toStdString();
+    for (const Start& start : starts) {
+        SCOPED_TRACE(start.what);
+        WaylandServer compositor(start.compositor);
+        ASSERT_TRUE(compositor.start()) << compositor.error().toStdString();
+        QProcessEnvironment environment = GameProcess::withoutDisplay();
+        environment.insert(QStringLiteral("DISPLAY"), x11.display());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), compositor.runtimeDir());
+        if (start.sessionOnly) {
+            environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        } else {
+            environment.insert(QStringLiteral("WAYLAND_DISPLAY"), compositor.socketName());
+        }
+        GameProcess game({.environment = environment});
+        ASSERT_TRUE(game.start());
+        ASSERT_TRUE(game.waitUntilPlaying()) << game.stderrText().toStdString();
+        const QString mapped = mappedFiles(game);
+        EXPECT_EQ(mapped.contains(QLatin1String("platforms/libqwayland")), start.onWayland);
+        EXPECT_EQ(mapped.contains(QLatin1String("platforms/libqxcb")), !start.onWayland);
+        EXPECT_FALSE(mapped.contains(QLatin1String("libEGL_mesa")));
+        game.sendSignal(SIGTERM);
+        EXPECT_TRUE(game.endedWith(game.waitForExit(), 0));
+    }
 }
 
 } // namespace

@@ -28,8 +28,7 @@ class SystemLanguage : protected SystemTranslations, public GameTest {
 protected:
     QStringList shown()
     {
-        const QString description =
-            form.controls().button(QStringLiteral("Command1")).description();
+        const QString description = form.controls().button(QStringLiteral("Command1")).description();
         return {form.caption(),   button(),        caption("winlose"), caption("Label2"), caption("Label3"),
                 caption("score"), caption("Comp"), caption("You"),     description};
     }

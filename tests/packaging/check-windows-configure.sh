@@ -4,7 +4,7 @@
 # windows.sh and its toolchain file (cmake/mingw-w64-x86_64.cmake) still configure: Qt's source from
 # Debian configures for Windows with the script's options and comes out with the features the game
 # needs, and the game configures against the Windows Qt when one has been built. Building Qt takes
-# most of an hour, so windows.sh itself is not run here (see the README).
+# most of an hour, so windows.sh itself is not run here (see docs/windows.md).
 # Usage: check-windows-configure.sh <source dir>
 set -euo pipefail
 source "$(dirname "$0")/common.sh"

@@ -34,7 +34,7 @@ RELIABILITY_TEST_PACKAGES=(weston phoc qt6-wayland libxcb1-dev)
 WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)
 # For what windows.sh puts in the zip and the installer (NSIS's makensis) besides FONT_PACKAGES and
 # LANGUAGE_PACKAGES: Liberation's OFL-licensed release.
-WINDOWS_ZIP_PACKAGES=(zip nsis fonts-liberation2)
+WINDOWS_ZIP_PACKAGES=(nsis fonts-liberation2)
 # For windows.sh's game under Wine, on DESKTOP_PACKAGES: Wine, a terminal (tmux) for the console the game
 # is started from, wmctrl to close its window and X tools to read it.
 WINDOWS_WINE_PACKAGES=(wine64 tmux wmctrl x11-utils)

@@ -22,7 +22,7 @@ fi
 # The Windows packages: a packaging test configures Qt and the game for Windows (windows.sh --configure-only).
 ensure_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" "${DESKTOP_PACKAGES[@]}" \
     "${TEST_PACKAGES[@]}" "${PACKAGING_TEST_PACKAGES[@]}" "${RELIABILITY_TEST_PACKAGES[@]}" \
-    "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}"
+    "${QT_SOURCE_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}"
 cmake --workflow --preset ci
 # The same tests again, built with AddressSanitizer and UndefinedBehaviorSanitizer: a memory error, a
 # leak or undefined behaviour anywhere they reach fails the run.

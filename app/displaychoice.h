@@ -44,5 +44,5 @@ private:
     QString m_platform;   // -platform, else QT_QPA_PLATFORM; empty: Qt chooses
     QString m_x11Display; // -display, else DISPLAY
     QString m_waylandDisplay;
-    bool m_waylandSession = false; // XDG_SESSION_TYPE=wayland
+    [[maybe_unused]] bool m_waylandSession = false; // XDG_SESSION_TYPE=wayland (read on Unix systems alone)
 };

@@ -6,6 +6,7 @@
 #include "displaylossguard.h"
 #include "form1.h"
 #include "helpmenu.h"
+#include "pagetitle.h"
 #include "quitonstoprequest.h"
 #include "renderedicon.h"
 #include "splitmix64.h"
@@ -64,6 +65,9 @@ int main(int argc, char* argv[])
     const QShortcut quit(QKeySequence::Quit, window.get(), window.get(), &QWidget::close);
     // F1 and the window's context menu: the rules, the About box and Quit.
     HelpMenu help(*window);
-    window->show();
+    PageTitle::follow(*window);
+    // At its own size, whatever the platform would rather do with a first window: in a web page Qt shows
+    // it full-screen otherwise.
+    window->showNormal();
     return QApplication::exec();
 }

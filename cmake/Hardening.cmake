@@ -13,7 +13,8 @@ add_library(project_hardening INTERFACE)
 # Debug builds go without it. Tests that look for fortified calls ask the same question.
 set(HIGHROLL_FORTIFIED_CONFIG "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
 
-if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT WIN32 AND NOT APPLE)
+# WebAssembly needs none of it: its code is not in addressable memory, and the engine checks every call.
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT WIN32 AND NOT APPLE AND NOT EMSCRIPTEN)
     # Executables linking this become PIE: CMake adds -fPIE/-pie once check_pie_supported() passed.
     set_target_properties(project_hardening PROPERTIES INTERFACE_POSITION_INDEPENDENT_CODE ON)
     target_compile_options(project_hardening INTERFACE -fstack-protector-strong)

@@ -6,6 +6,9 @@
 // Orca says a changed description of the focused control, and would say each step twice.
 // Before Qt 6.8 the news is the description change itself, which is all that Orca 43 (Debian 12) knows;
 // what Qt 6.4's AT-SPI bridge lacks for it is sent by hand (screenreader_unix.cpp).
+// In a web page Qt's bridge keeps the button's description in the page's accessibility tree only when
+// told of each change, and has no announcements: a live region of the page says them
+// (screenreader_wasm.cpp).
 #include "screenreader.h"
 
 #include "logging.h"
@@ -13,8 +16,12 @@
 #include <QAccessible>
 #include <QWidget>
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-#if !defined(Q_OS_WIN)
+#if defined(Q_OS_WASM)
+#include "screenreader_wasm.h"
+#endif
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) || defined(Q_OS_WASM)
+#if !defined(Q_OS_WIN) && !defined(Q_OS_WASM)
 #include "screenreader_unix.h"
 #endif
 
@@ -32,8 +39,11 @@ void reportDescriptionChange(QWidget& widget)
 void ScreenReader::descriptionChanged(QWidget& widget, const QString& text)
 {
     qCDebug(lcAccessibility).noquote() << "description of" << widget.objectName() << "set:" << text;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) || defined(Q_OS_WASM)
     reportDescriptionChange(widget);
+#endif
+#if defined(Q_OS_WASM)
+    LiveRegion::prepare();
 #endif
 }
 
@@ -41,7 +51,10 @@ void ScreenReader::announce(QWidget& widget, const QString& text)
 {
     // The Wine check reads the game's steps here: no test can listen to UI Automation under Wine.
     qCDebug(lcAccessibility).noquote() << "description of" << widget.objectName() << "announced:" << text;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#if defined(Q_OS_WASM)
+    reportDescriptionChange(widget);
+    LiveRegion::announce(text);
+#elif QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // From the window, not the widget: a control that is hidden (the button while the computer rolls) is
     // not showing, and a screen reader may pass over what it sends.
     QAccessibleAnnouncementEvent event(widget.window(), text);

@@ -5,8 +5,10 @@
 #include "runtimeerror.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -49,9 +51,11 @@ double valueOf(QStringView text)
     if (digits.empty()) {
         return 0.0;
     }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error == std::errc::result_out_of_range) {
+    // Digits alone read the same in every locale, so strtod serves (Emscripten's C++ library has no
+    // from_chars for floating point); it says ERANGE when they overflow a double.
+    errno = 0;
+    const double value = std::strtod(digits.c_str(), nullptr);
+    if (errno == ERANGE) {
         throw RuntimeError("overflow");
     }
     return value;

@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by run.sh, test.sh, bench.sh and windows.sh: the Debian packages the project needs, installed
+# Shared by run.sh, test.sh, bench.sh, windows.sh and web.sh: the Debian packages the project needs, installed
 # only when missing, so the scripts are cheap to run again and never call apt when everything is there.
 # Each package is named once, in the first group that needs it; a script installs every group it needs.
 
@@ -29,15 +29,21 @@ PACKAGING_TEST_PACKAGES=(build-essential desktop-file-utils file librsvg2-bin de
 # To test the program under faults and on Wayland: headless compositors that leave title bars to the
 # client (weston) and that draw them (phoc), and xcb to read the X server's windows.
 RELIABILITY_TEST_PACKAGES=(weston phoc qt6-wayland libxcb1-dev)
-# For windows.sh: to build Qt and the game for Windows (MinGW-w64; dpkg-source, which unpacks Debian's
-# source packages; the host Qt's tools come from qt6-base-dev).
-WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 dpkg-dev)
+# For windows.sh and web.sh, which build Qt from Debian's source: dpkg-source unpacks it (the host Qt's
+# tools come from qt6-base-dev).
+QT_SOURCE_PACKAGES=(dpkg-dev)
+# For windows.sh: to build Qt and the game for Windows (MinGW-w64).
+WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # For what windows.sh puts in the zip and the installer (NSIS's makensis) besides FONT_PACKAGES and
 # LANGUAGE_PACKAGES: Liberation's OFL-licensed release.
 WINDOWS_ZIP_PACKAGES=(nsis fonts-liberation2)
 # For windows.sh's game under Wine, on DESKTOP_PACKAGES: Wine, a terminal (tmux) for the console the game
 # is started from, wmctrl to close its window and X tools to read it.
 WINDOWS_WINE_PACKAGES=(wine64 tmux wmctrl x11-utils)
+# For web.sh: to build Qt and the game for WebAssembly (Emscripten, with its system libraries built), and
+# to play the page in Chromium, driven through chromedriver by Selenium, its pictures read by Pillow.
+WEB_BUILD_PACKAGES=(emscripten)
+WEB_BROWSER_PACKAGES=(chromium chromium-driver python3-selenium python3-pil)
 # For bench.sh, on DESKTOP_PACKAGES (valgrind counts the instructions the cost targets are judged on).
 BENCH_PACKAGES=(python3 python3-xlib)
 

@@ -13,7 +13,7 @@ src=$1
 # What windows.sh --configure-only needs; ./test.sh installs it. The check installs nothing itself.
 source "$src/scripts/packages.sh"
 mapfile -t missing < <(missing_packages "${BUILD_PACKAGES[@]}" "${FONT_PACKAGES[@]}" "${LANGUAGE_PACKAGES[@]}" \
-    "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}")
+    "${QT_SOURCE_PACKAGES[@]}" "${WINDOWS_BUILD_PACKAGES[@]}" "${WINDOWS_ZIP_PACKAGES[@]}")
 [ "${#missing[@]}" -eq 0 ] || skip "not installed: ${missing[*]}"
 
 output=$(bash "$src/windows.sh" --configure-only 2>&1) || {

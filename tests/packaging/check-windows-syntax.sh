@@ -31,7 +31,7 @@ if [ ! -f "$qt/QtGui/qwindowdefs_win.h" ]; then
 fi
 
 cd "$src"
-mapfile -t sources < <(ls runtime/*.cpp window/*.cpp game/*.cpp app/*.cpp | grep -v -E '_(unix|linux|mac)\.cpp$')
+mapfile -t sources < <(ls runtime/*.cpp window/*.cpp game/*.cpp app/*.cpp | grep -v -E '_(unix|linux|mac|wasm)\.cpp$')
 failed=0
 for source in "${sources[@]}"; do
     if ! "$compiler" -std=c++20 -fsyntax-only -Wno-attributes -I"$qt" -I"$standin" -I"$qt/QtCore" -I"$qt/QtGui" \

@@ -6,13 +6,13 @@
 #include "displaylossguard.h"
 #include "form1.h"
 #include "helpmenu.h"
-#include "pagetitle.h"
 #include "quitonstoprequest.h"
 #include "renderedicon.h"
 #include "splitmix64.h"
 #include "startupguard.h"
 #include "terminal.h"
 #include "translations.h"
+#include "webpage.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     const QShortcut quit(QKeySequence::Quit, window.get(), window.get(), &QWidget::close);
     // F1 and the window's context menu: the rules, the About box and Quit.
     HelpMenu help(*window);
-    PageTitle::follow(*window);
+    WebPage::follow(*window);
     // At its own size, whatever the platform would rather do with a first window: in a web page Qt shows
     // it full-screen otherwise.
     window->showNormal();

@@ -17,14 +17,20 @@ namespace {
 
 bool g_halted = false;
 
-// Platforms with nobody looking at them: a modal box there would only hang the program.
-bool hasInteractiveScreen()
+// Not on platforms with nobody looking at them: a modal box there would only hang the program. Nor in a
+// web page, where a modal box cannot wait (the page's event loop is the browser's): the page shows the
+// message instead, from the line on the terminal, once the program has ended.
+bool canShowModalBox()
 {
+#ifdef Q_OS_WASM
+    return false;
+#else
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
         return false;
     }
     const QString platform = QGuiApplication::platformName();
     return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+#endif
 }
 
 } // namespace
@@ -39,7 +45,7 @@ void report(const QString& message)
     //: The line on the terminal; %1 says what went wrong (often in English: the program's own words).
     Terminal::say(QCoreApplication::translate("ErrorReport", "run-time error: %1").arg(message));
 
-    if (hasInteractiveScreen()) {
+    if (canShowModalBox()) {
         QMessageBox::critical(
             nullptr, QCoreApplication::applicationName(),
             //: The message box's text; %1 says what went wrong (often in English: the program's own words).

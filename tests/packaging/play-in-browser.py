@@ -12,6 +12,7 @@ English, as a player would:
   does), the page's accessibility tree has the button with the name and description the game gave it,
   and the page's live region says each announced step;
 - the page's console shows no error;
+- the window's close button ends the game, and the page then shows the game's icon, which starts it again;
 - in a browser that asks for Arabic, the page is in Arabic and the window mirrored, as the Linux
   program's (<reference>-ar.png).
 Usage: play-in-browser.py <folder> <reference screenshot> <screenshot to write>
@@ -40,6 +41,7 @@ try:
     from selenium import webdriver
     from selenium.webdriver.chrome.service import Service
     from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.actions.action_builder import ActionBuilder
     from selenium.webdriver.common.keys import Keys
 except ImportError as error:
     fail(f"{error.name} is missing (Debian packages python3-selenium and python3-pil; scripts/packages.sh names them)")
@@ -115,8 +117,10 @@ def browser(language):
 
 
 def window_shown(driver, url, reference):
-    """Opens the page and waits for the game's window, which must have the reference's size."""
-    driver.get(url)
+    """Opens the page (unless url is None) and waits for the game's window, which must have the reference's
+    size."""
+    if url:
+        driver.get(url)
     window = wait_for(60, "the game's window in the page", lambda: rect(driver, "canvas.qt-window-content"))
     if (round(window[2]), round(window[3])) != reference.size:
         fail(f"the window is {window[2]}x{window[3]}, the layout's size is {reference.size[0]}x{reference.size[1]}")
@@ -201,6 +205,27 @@ def play(driver, url, reference, path):
     compare(picture(driver, window, path), reference, path)
     no_console_errors(driver)
     ok(f"the controls' colours and captions are where the layout puts them, as on Linux; no console error ({path})")
+
+    # The window's close button ends the program: the page shows the game's icon in its place, with the
+    # focus, and the program's timers stop with it (the marquee no longer scrolls the page's title).
+    button = driver.execute_script(FIND.replace("all.find", "all.filter") + """
+        const r = found.filter((e) => e.getBoundingClientRect().width > 0).pop().getBoundingClientRect();
+        return [r.left + r.width / 2, r.top + r.height / 2];""", ".title-bar .action-button")
+    actions = ActionBuilder(driver)
+    actions.pointer_action.move_to_location(*map(round, button)).click()
+    actions.perform()
+    again = "return document.activeElement.id === 'again' && !document.getElementById('ended').hidden;"
+    wait_for(10, "the game's icon in the window's place, with the focus", lambda: driver.execute_script(again))
+    before = driver.title
+    time.sleep(1)
+    reason = text(driver, "#reason")
+    if reason or driver.title != before:
+        fail(f"after the close button the page gives the reason '{reason}', its title went from '{before}' to '{driver.title}'")
+    no_console_errors(driver)
+    ActionChains(driver).send_keys(Keys.SPACE).perform()  # the icon starts the game again
+    wait_for(10, "the page to load again", lambda: driver.execute_script("return document.getElementById('ended').hidden;"))
+    window_shown(driver, None, reference)
+    ok("the close button ended the game: the page shows the game's icon in its place, which starts it again")
 
 
 def mirrored(driver, url, reference, path):

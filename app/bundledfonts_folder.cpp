@@ -14,8 +14,8 @@ namespace BundledFonts {
 void load()
 {
     const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-    const QStringList files = folder.entryList(
-        {QStringLiteral("*.ttf"), QStringLiteral("*.otf"), QStringLiteral("*.ttc")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
         const QString path = folder.filePath(file);
         const int id = QFontDatabase::addApplicationFont(path);

@@ -40,9 +40,10 @@ WINDOWS_ZIP_PACKAGES=(nsis fonts-liberation2)
 # For windows.sh's game under Wine, on DESKTOP_PACKAGES: Wine, a terminal (tmux) for the console the game
 # is started from, wmctrl to close its window and X tools to read it.
 WINDOWS_WINE_PACKAGES=(wine64 tmux wmctrl x11-utils)
-# For web.sh: to build Qt and the game for WebAssembly (Emscripten, with its system libraries built), and
-# to play the page in Chromium, driven through chromedriver by Selenium, its pictures read by Pillow.
-WEB_BUILD_PACKAGES=(emscripten)
+# For web.sh: to build Qt and the game for WebAssembly (Emscripten, with its system libraries built; fontTools
+# cuts the page's CJK font down), and to play the page in Chromium, driven through chromedriver by Selenium,
+# its pictures read by Pillow.
+WEB_BUILD_PACKAGES=(emscripten python3-fonttools)
 WEB_BROWSER_PACKAGES=(chromium chromium-driver python3-selenium python3-pil)
 # For bench.sh, on DESKTOP_PACKAGES (valgrind counts the instructions the cost targets are judged on).
 BENCH_PACKAGES=(python3 python3-xlib)

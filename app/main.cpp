@@ -60,9 +60,9 @@ int main(int argc, char* argv[])
         window.get(), &Form::firstPainted, &app,
         [] { QApplication::setWindowIcon(QIcon(new RenderedIcon(QStringLiteral(":/icons")))); },
         Qt::QueuedConnection);
-    // The platform's Quit keys (Ctrl+Q) close the window, as its close button does; nothing is added to
-    // the window and no control loses the focus.
-    const QShortcut quit(QKeySequence::Quit, window.get(), window.get(), &QWidget::close);
+    // The Quit keys (Ctrl+Q) close the window, as its close button does; nothing is added to the window
+    // and no control loses the focus.
+    const QShortcut quit(HelpMenu::quitKeys(), window.get(), window.get(), &QWidget::close);
     // F1 and the window's context menu: the rules, the About box and Quit.
     HelpMenu help(*window);
     WebPage::follow(*window);

@@ -74,7 +74,7 @@ QMenu& HelpMenu::menu()
         menu->addSeparator();
         //: The menu item that closes the window, as Ctrl+Q and the window's close button do.
         QAction* quit = menu->addAction(tr("Quit"), &m_window, &QWidget::close);
-        quit->setShortcut(QKeySequence::Quit);
+        quit->setShortcut(quitKeys());
         // The keys are named beside the items; the shortcuts themselves are the window's (the menu's own
         // act only while it is open, where they do the same).
         for (QAction* action : menu->actions()) {
@@ -82,6 +82,12 @@ QMenu& HelpMenu::menu()
         }
     }
     return *menu;
+}
+
+QKeySequence HelpMenu::quitKeys()
+{
+    const QKeySequence platform(QKeySequence::Quit);
+    return platform.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : platform;
 }
 
 void HelpMenu::popUpAtFocus()
@@ -150,8 +156,7 @@ QMessageBox* HelpMenu::makeHowToPlay()
         //: %6 the key that quits (Ctrl+Q), each named as your keyboard names it.
         tr("%1 or %2 presses the button. %3 shows this help, %4 or %5 opens the menu, and %6 quits.")
             .arg(keyName(Qt::Key_Space), keyName(Qt::Key_Enter), keyName(QKeySequence::HelpContents),
-                 keyName(Qt::Key_Menu), keyName(QKeySequence(Qt::SHIFT | Qt::Key_F10)),
-                 keyName(QKeySequence::Quit)),
+                 keyName(Qt::Key_Menu), keyName(QKeySequence(Qt::SHIFT | Qt::Key_F10)), keyName(quitKeys())),
         //: The last paragraph of "How to play".
         tr("A screen reader says each step as it happens."),
     };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QPointer>
 
@@ -27,6 +28,9 @@ public:
     void showAbout();
     // Opens the menu at globalPosition (screen coordinates).
     void popUp(const QPoint& globalPosition);
+    // The keys that quit, which the help names and the menu shows: the platform's (Ctrl+Q), or Ctrl+Q
+    // where it has none (Windows, whose own Alt+F4 closes any window, and a web page).
+    static QKeySequence quitKeys();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,17 +1,16 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 HighRoll maintainers
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes one face of a font collection cut down to the characters that a language's catalogues can show.
+"""Writes one face of a font collection cut down to the characters that the given catalogues can show.
 
-A page fetches its fonts whole: Noto Sans CJK Bold is 20 MB for its five faces of some 65,000 glyphs each,
+A page fetches its fonts whole: Noto Sans CJK Bold is 20 MB for its ten faces of some 65,000 glyphs each,
 where the game in one language draws a few hundred characters. The characters kept are every one of the
-game's catalogue source (its Qt Linguist .ts file) and of the translations in Qt's catalogue (.qm), and
-printable ASCII (the numbers, the version, the licence's words); the face keeps its names, so the program
-finds it as before.
+catalogues' sources, the game's (.ts) and Qt's (its .qm turned back into text by lconvert), and printable
+ASCII (the numbers, the version, the licence's words); the face keeps its names, so the program finds it as
+before.
 
-Usage: cut-font.py <collection> <family> <font to write> <catalogue>...
+Usage: cut-font.py <collection> <family> <font to write> <catalogue as text>...
 """
-import struct
 import sys
 
 
@@ -27,38 +26,6 @@ except ImportError:
     fail("Python's fontTools is missing (Debian package python3-fonttools)")
 
 
-def translations(path):
-    """The translations of a Qt catalogue (.qm): in its messages block, each a tag 3 record in UTF-16."""
-    data = open(path, "rb").read()
-    if data[:16] != bytes.fromhex("3cb86418caef9c95cd211cbf60a1bddd"):
-        fail(f"{path} is not a Qt catalogue")
-    texts, at = [], 16
-    while at + 5 <= len(data):
-        tag, length = data[at], struct.unpack(">I", data[at + 1:at + 5])[0]
-        block, at = data[at + 5:at + 5 + length], at + 5 + length
-        if tag != 0x69:  # messages
-            continue
-        inner = 0
-        while inner < len(block):
-            record = block[inner]
-            inner += 1
-            if record == 1:  # end of a message
-                continue
-            if record in (3, 6, 7, 8):  # translation, comment, source, context: a length, then the text
-                size = struct.unpack(">I", block[inner:inner + 4])[0]
-                inner += 4
-                if record == 3 and size != 0xFFFFFFFF:
-                    texts.append(block[inner:inner + size].decode("utf-16-be"))
-                    inner += size
-                elif size != 0xFFFFFFFF:
-                    inner += size
-            elif record == 5:  # obsolete: a hash
-                inner += 4
-            else:
-                fail(f"{path}: unknown record {record}")
-    return texts
-
-
 def main():
     if len(sys.argv) < 5:
         fail("usage: cut-font.py <collection> <family> <font to write> <catalogue>...")
@@ -68,11 +35,7 @@ def main():
         fail(f"{collection} has no face '{family}' (it has: {', '.join(faces)})")
     characters = {chr(c) for c in range(0x20, 0x7F)}
     for catalogue in catalogues:
-        if catalogue.endswith(".qm"):
-            texts = translations(catalogue)
-        else:
-            texts = [open(catalogue, encoding="utf-8").read()]
-        characters.update(c for text in texts for c in text if c.isprintable())
+        characters.update(c for c in open(catalogue, encoding="utf-8").read() if c.isprintable())
 
     options = subset.Options()
     options.font_number = faces.index(family)
